@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace nodewick::dbx {
+
+// Turns the full content of a fixed-length DBX text field into plain text:
+// everything from the first NUL on is dropped (stray bytes after it too), then
+// leading and trailing spaces (code 32 only) are removed.
+std::string TrimNull(std::string_view field);
+
+} // namespace nodewick::dbx
