@@ -1,0 +1,1 @@
+# nodewick-export, the command-line exporter.

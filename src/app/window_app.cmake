@@ -1,0 +1,1 @@
+# nodewick, the window.
