@@ -1,0 +1,398 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <exception>
+#include <optional>
+#include <vector>
+
+#include "about_box.h"
+#include "code_page.h"
+#include "contact_line.h"
+#include "dbx/status_text.h"
+#include "dbx/trim_null.h"
+#include "export/design_names.h"
+#include "export/export_run.h"
+#include "export/layer_list.h"
+#include "export/settings_file.h"
+#include "layer_order.h"
+#include "offset_dialog.h"
+#include "twips.h"
+
+namespace nodewick::ui {
+
+namespace {
+
+// The client area at start, in twips.
+constexpr int kClientWidth = 6240;
+constexpr int kClientHeight = 3345;
+// More and Less set the outer width; the window was laid out with borders of
+// 48 twips in all, so the narrow outer width leaves exactly the client width
+// of the start, ending where Frame6 begins. The window manager's real border
+// comes on top of that, so the narrow layout hides Frame6 and List3 whatever
+// border (or none, as under a bare X server) the desktop draws.
+constexpr int kWideOuterWidth = 8000;
+constexpr int kNarrowOuterWidth = 6288;
+constexpr int kBorderAllowance = kNarrowOuterWidth - kClientWidth;
+
+// The layout's dark blue for the format name.
+const QColor kTitleBlue(0, 0, 192);
+constexpr double kTitlePointSize = 13.5;
+
+template <typename Control, typename... Args>
+Control* Make(const char* name, Args&&... args)
+{
+    auto* control = new Control(std::forward<Args>(args)...);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+void MakeBold(QWidget* control)
+{
+    QFont font = control->font();
+    font.setBold(true);
+    control->setFont(font);
+}
+
+std::vector<std::string> Entries(const QListWidget* list)
+{
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(list->count()));
+    for (int row = 0; row < list->count(); ++row)
+        entries.push_back(ToCodePage(list->item(row)->text()));
+    return entries;
+}
+
+void ShowEntries(QListWidget* list, const std::vector<std::string>& entries)
+{
+    list->clear();
+    for (const std::string& entry : entries)
+        list->addItem(FromCodePage(entry));
+}
+
+std::optional<std::size_t> SelectedRow(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return static_cast<std::size_t>(list->row(selected.front()));
+}
+
+// Writes the moved texts back in place; the list keeps its items, so only the
+// texts and the selection change.
+void ShowOrder(QListWidget* list, const LayerOrder& order)
+{
+    for (std::size_t row = 0; row < order.entries.size(); ++row)
+        list->item(static_cast<int>(row))->setText(FromCodePage(order.entries[row]));
+    if (order.selected)
+        list->setCurrentRow(static_cast<int>(*order.selected));
+    else
+        list->clearSelection();
+}
+
+} // namespace
+
+Pcad::Pcad(dbx::Dbx& dbx, WindowServices services, QWidget* parent)
+    : QMainWindow(parent), dbx_(dbx), services_(std::move(services))
+{
+    setObjectName(QStringLiteral("Pcad"));
+    setWindowTitle(tr("Nodewick-356A"));
+    buildControls();
+    buildMenu();
+    offset_ = new Offset(
+        [this] { return option1_->isChecked() ? exporter::Units::Mils : exporter::Units::Millimetres; },
+        services_.beep, this);
+    connect(offset_, &Offset::unitsLocked, this, &Pcad::lockUnits);
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    setFixedSize(TwipsToPixels(kClientWidth, dpiX),
+                 menuBar()->sizeHint().height() + TwipsToPixels(kClientHeight, dpiY));
+    startUp();
+}
+
+void Pcad::place(QWidget* control, int left, int top, int width, int height) const
+{
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    control->setGeometry(TwipsToPixels(left, dpiX), TwipsToPixels(top, dpiY), TwipsToPixels(width, dpiX),
+                         TwipsToPixels(height, dpiY));
+}
+
+void Pcad::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    frame1_ = Make<QGroupBox>("Frame1", tr("Status"), client);
+    place(frame1_, 120, 480, 3012, 612);
+    statusLabel_ = Make<QLabel>("Status_label", frame1_);
+    place(statusLabel_, 120, 240, 2772, 252);
+
+    frame2_ = Make<QGroupBox>("Frame2", tr("File"), client);
+    place(frame2_, 120, 1200, 3012, 612);
+    statusLabel3_ = Make<QLabel>("Status_label3", frame2_);
+    place(statusLabel3_, 120, 240, 2772, 252);
+
+    frame_ = Make<QGroupBox>("Frame", tr("&Units"), client);
+    place(frame_, 3360, 480, 975, 972);
+    option1_ = Make<QRadioButton>("Option1", tr("mils"), frame_);
+    place(option1_, 120, 240, 612, 252);
+    option1_->setChecked(true);
+    option2_ = Make<QRadioButton>("Option2", tr("mm"), frame_);
+    place(option2_, 120, 600, 612, 252);
+
+    frame3_ = Make<QGroupBox>("Frame3", tr("O&ption"), client);
+    place(frame3_, 3360, 1680, 975, 612);
+    check1_ = Make<QCheckBox>("Check1", tr("Tie"), frame3_);
+    place(check1_, 120, 240, 612, 192);
+    check1_->setChecked(true);
+
+    frame4_ = Make<QGroupBox>("Frame4", tr("S&creen"), client);
+    place(frame4_, 3360, 2520, 975, 612);
+    check2_ = Make<QCheckBox>("Check2", tr("View"), frame4_);
+    place(check2_, 120, 240, 735, 252);
+
+    // The layer list and its buttons lie over Frame5, not inside it.
+    frame5_ = Make<QGroupBox>("Frame5", tr("Layers"), client);
+    place(frame5_, 4440, 480, 1572, 2652);
+    list2_ = Make<QListWidget>("List2", client);
+    place(list2_, 4560, 720, 1332, 1425);
+    list2_->setSelectionMode(QAbstractItemView::SingleSelection);
+    command1_ = Make<QPushButton>("Command1", tr("Up"), client);
+    place(command1_, 4560, 2400, 612, 252);
+    command2_ = Make<QPushButton>("Command2", tr("Down"), client);
+    place(command2_, 5280, 2400, 612, 252);
+    command5_ = Make<QPushButton>("Command5", tr("Reload"), client);
+    place(command5_, 4560, 2760, 1332, 252);
+
+    // The wide part, uncovered by More.
+    frame6_ = Make<QGroupBox>("Frame6", tr("ViaStyle"), client);
+    place(frame6_, 6240, 480, 1572, 2052);
+    list3_ = Make<QListWidget>("List3", client);
+    place(list3_, 6360, 720, 1332, 1425);
+    list3_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    start_ = Make<QPushButton>("Start", tr("&Start"), client);
+    place(start_, 120, 2760, 855, 372);
+    exit_ = Make<QPushButton>("Exit", tr("&End"), client);
+    place(exit_, 1200, 2760, 855, 372);
+    command3_ = Make<QPushButton>("Command3", tr("&More>>"), client);
+    place(command3_, 2280, 2760, 855, 372);
+    command4_ = Make<QPushButton>("Command4", tr("<<&Less"), client);
+    place(command4_, 2280, 2760, 855, 372);
+    command4_->hide();
+    for (QPushButton* button : {start_, exit_, command3_, command4_})
+        MakeBold(button);
+
+    // The export keeps its sorted work list to itself; the hidden list stays
+    // as the window's place for it.
+    list1_ = Make<QListWidget>("List1", client);
+    place(list1_, 5160, 120, 252, 255);
+    list1_->setSortingEnabled(true);
+    list1_->hide();
+
+    label1_ = Make<QLabel>("Label1", tr("IPC-D-356A"), client);
+    place(label1_, 2280, 120, 1815, 375);
+    QFont titleFont = label1_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(kTitlePointSize);
+    label1_->setFont(titleFont);
+    QPalette titlePalette = label1_->palette();
+    titlePalette.setColor(QPalette::WindowText, kTitleBlue);
+    label1_->setPalette(titlePalette);
+
+    label6_ = Make<QLabel>("Label6", ContactLine(), client);
+    place(label6_, 240, 2160, 3255, 255);
+    MakeBold(label6_);
+
+    connect(start_, &QPushButton::clicked, this, &Pcad::start);
+    connect(exit_, &QPushButton::clicked, this, &Pcad::end);
+    connect(command3_, &QPushButton::clicked, this, &Pcad::more);
+    connect(command4_, &QPushButton::clicked, this, &Pcad::less);
+    connect(command5_, &QPushButton::clicked, this, &Pcad::fillLayerList);
+    connect(command1_, &QPushButton::clicked, this, &Pcad::moveEntryUp);
+    connect(command2_, &QPushButton::clicked, this, &Pcad::moveEntryDown);
+}
+
+void Pcad::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    ictOpt_ = bar->addAction(tr("&ICT"));
+    ictOpt_->setObjectName(QStringLiteral("ICT_OPT"));
+    // Shown for its place in the bar; nothing ever makes it available.
+    ictOpt_->setEnabled(false);
+    offsetMenu_ = bar->addAction(tr("&Offset"));
+    offsetMenu_->setObjectName(QStringLiteral("Offset_1"));
+    helpMenu_ = bar->addAction(tr("&About"));
+    helpMenu_->setObjectName(QStringLiteral("Help_1"));
+    connect(offsetMenu_, &QAction::triggered, this, [this] { offset_->showAndReformat(); });
+    connect(helpMenu_, &QAction::triggered, this, &Pcad::showAbout);
+}
+
+void Pcad::showStatus(const std::string& message)
+{
+    statusLabel_->setText(QString::fromStdString(message));
+}
+
+void Pcad::startUp()
+{
+    offset_->setTexts(QStringLiteral("0"), QStringLiteral("0"));
+    statusLabel3_->clear();
+    start_->setEnabled(false);
+
+    dbx_.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context_);
+    conversationOpen_ = true;
+    dbx::DesignInfo info;
+    dbxStatus_ = dbx_.TGetDesignInfo(context_, info);
+    statusLabel_->setText(FromCodePage(dbx::StatusText(dbxStatus_)));
+    // After a failed read the record is still empty, and so is the file line.
+    const exporter::DesignNames names = exporter::DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
+    statusLabel3_->setText(FromCodePage(names.file));
+    if (dbxStatus_ != dbx::status::kSuccess)
+        return;
+
+    fillLayerList();
+    restoreLayerOrder(names.folder);
+    fillViaStyleList();
+    start_->setEnabled(true);
+}
+
+void Pcad::fillLayerList()
+{
+    ShowEntries(list2_, exporter::FillLayerList(dbx_, context_));
+}
+
+void Pcad::restoreLayerOrder(const std::string& designFolder)
+{
+    try {
+        if (const auto saved = exporter::ReadSettingsFile(designFolder))
+            ShowEntries(list2_, *saved);
+    } catch (const exporter::SettingsFileError& error) {
+        // The design's own layer order stays; the engineer learns why the
+        // saved one did not come back.
+        showStatus(error.what());
+    }
+}
+
+void Pcad::fillViaStyleList()
+{
+    ShowEntries(list3_, exporter::FillViaStyleList(dbx_, context_));
+}
+
+void Pcad::moveEntryUp()
+{
+    LayerOrder order{Entries(list2_), SelectedRow(list2_)};
+    MoveEntryUp(order);
+    ShowOrder(list2_, order);
+}
+
+void Pcad::moveEntryDown()
+{
+    LayerOrder order{Entries(list2_), SelectedRow(list2_)};
+    MoveEntryDown(order);
+    ShowOrder(list2_, order);
+}
+
+void Pcad::setOuterWidth(int twips)
+{
+    setFixedWidth(TwipsToPixels(twips - kBorderAllowance, logicalDpiX()));
+}
+
+void Pcad::more()
+{
+    command3_->hide();
+    command4_->show();
+    setOuterWidth(kWideOuterWidth);
+}
+
+void Pcad::less()
+{
+    command4_->hide();
+    command3_->show();
+    setOuterWidth(kNarrowOuterWidth);
+}
+
+void Pcad::showAbout()
+{
+    if (!about_)
+        about_ = new Form2(this);
+    about_->show();
+}
+
+void Pcad::lockUnits()
+{
+    option1_->setEnabled(false);
+    option2_->setEnabled(false);
+}
+
+void Pcad::end()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    // A failed close (no design was ever open) does not keep the program alive.
+    if (conversationOpen_)
+        dbxStatus_ = dbx_.TCloseDesign(context_, "");
+    conversationOpen_ = false;
+    services_.quit();
+}
+
+void Pcad::closeEvent(QCloseEvent* event)
+{
+    end();
+    event->accept();
+}
+
+void Pcad::disableForExport()
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{check1_, command1_, command2_, command3_, command4_,
+                                                            command5_, option1_, option2_, check2_, start_})
+        control->setEnabled(false);
+}
+
+void Pcad::start()
+{
+    disableForExport();
+    exporter::ExportChoices choices{
+        .units = option1_->isChecked() ? exporter::Units::Mils : exporter::Units::Millimetres,
+        .tie = check1_->isChecked(),
+        .view = check2_->isChecked(),
+        .offsetXText = ToCodePage(offset_->xText()),
+        .offsetYText = ToCodePage(offset_->yText()),
+        .layerList = Entries(list2_),
+    };
+    const exporter::ExportHooks hooks{
+        .showStatus = [this](const std::string& text) { statusLabel_->setText(FromCodePage(text)); },
+        .showFile = [this](const std::string& text) { statusLabel3_->setText(FromCodePage(text)); },
+        .dateTimeText = services_.dateTimeText,
+        .openInViewer = services_.openInViewer,
+    };
+    exporter::ExportResult result;
+    try {
+        result = exporter::RunExport(dbx_, context_, dbxStatus_, choices, hooks);
+    } catch (const std::exception& error) {
+        result.error = error.what();
+    }
+    // The run closes the conversation on every way out.
+    conversationOpen_ = false;
+    for (const std::string& warning : result.warnings)
+        services_.warn(warning);
+    if (result.written) {
+        end();
+        return;
+    }
+    // The window stays open so the engineer can read why; End closes it.
+    showStatus(result.error);
+}
+
+} // namespace nodewick::ui
