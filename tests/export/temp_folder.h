@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
+namespace nodewick::testing {
+
+// A fresh folder under the system's temporary folder, removed with all it
+// holds when the test ends. path() ends with "/", as a design folder does.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "nodewick-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("cannot create a temporary folder");
+        root_ = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(root_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string path() const { return root_.string() + "/"; }
+    std::string file(const std::string& name) const { return path() + name; }
+
+private:
+    std::filesystem::path root_;
+};
+
+inline std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+} // namespace nodewick::testing
