@@ -10,7 +10,10 @@ using DbxStatus = std::int32_t;
 namespace status {
 inline constexpr DbxStatus kSuccess = 0;
 inline constexpr DbxStatus kConnectionError = 32001;
+inline constexpr DbxStatus kVersionIncompatible = 32006;
+inline constexpr DbxStatus kAlreadyConnected = 32104;
 inline constexpr DbxStatus kNoConnection = 32105;
+inline constexpr DbxStatus kBadInput = 32122;
 inline constexpr DbxStatus kItemNotFound = 32141;
 inline constexpr DbxStatus kShapeNotDefined = 32144;
 inline constexpr DbxStatus kGetFirstNotCalled = 32145;

@@ -15,7 +15,7 @@ namespace nodewick::dbx {
 
 struct Layer {
     std::int32_t id = 0;
-    std::string name;
+    std::string name{};
     std::int32_t type = 0;  // 0 signal, 1 plane, 2 non-signal
 };
 
@@ -36,29 +36,29 @@ struct LayerTypeShape {
 
 struct Style {
     std::int32_t id = 0;
-    std::string name;
+    std::string name{};
     std::int32_t hole = 0;
     std::int32_t startLayer = 0;
     std::int32_t endLayer = 0;
-    std::vector<LayerShape> shapes;
-    std::vector<LayerTypeShape> typeShapes;
+    std::vector<LayerShape> shapes{};
+    std::vector<LayerTypeShape> typeShapes{};
 };
 
 struct Component {
-    std::string refDes;
+    std::string refDes{};
     std::int32_t side = 0;  // 0 top, otherwise bottom
     std::int32_t padCount = 0;
 };
 
 struct Attribute {
-    std::string name;
-    std::string value;
+    std::string name{};
+    std::string value{};
 };
 
 // A net node: a pad of a component, or a free pad (empty refDes).
 struct Node {
-    std::string refDes;
-    std::string pin;
+    std::string refDes{};
+    std::string pin{};
     std::int32_t padStyle = 0;
     std::int32_t x = 0;
     std::int32_t y = 0;
@@ -80,10 +80,10 @@ struct Item {
 
 struct Net {
     std::int32_t id = 0;
-    std::string name;
-    std::vector<Attribute> attributes;
-    std::vector<Node> nodes;
-    std::vector<Item> items;
+    std::string name{};
+    std::vector<Attribute> attributes{};
+    std::vector<Node> nodes{};
+    std::vector<Item> items{};
 };
 
 // The DBX operations whose status a design can force, for trying out failures.
@@ -116,18 +116,18 @@ struct ForcedStatus {
 
 struct Design {
     // Design texts 1 (path), 2, 3, 4 and 7.
-    std::string path;
-    std::string title;
-    std::string engineer;
-    std::string revision;
-    std::string drawingNumber;
+    std::string path{};
+    std::string title{};
+    std::string engineer{};
+    std::string revision{};
+    std::string drawingNumber{};
 
-    std::vector<Layer> layers;
-    std::vector<Style> padStyles;
-    std::vector<Style> viaStyles;
-    std::vector<Component> components;
-    std::vector<Net> nets;
-    std::vector<ForcedStatus> forcedStatuses;
+    std::vector<Layer> layers{};
+    std::vector<Style> padStyles{};
+    std::vector<Style> viaStyles{};
+    std::vector<Component> components{};
+    std::vector<Net> nets{};
+    std::vector<ForcedStatus> forcedStatuses{};
 };
 
 } // namespace nodewick::dbx

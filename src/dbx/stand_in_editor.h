@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 #include "design.h"
 #include "dbx.h"
@@ -12,6 +15,10 @@ namespace nodewick::dbx {
 // would with that design open. Without a design it behaves like an editor that
 // is not running: TOpenDesign gives "Connection Error" and every later call
 // "No Connection".
+//
+// Every call takes constant time: nets, styles and layers are indexed by id
+// once, when the editor is made. A design whose texts do not fit their DBX
+// fields, or whose ids repeat, is refused with std::invalid_argument.
 class StandInEditor final : public Dbx {
 public:
     explicit StandInEditor(std::optional<Design> design);
@@ -40,8 +47,36 @@ public:
                                   ShapeRecord& shape) override;
 
 private:
-    // Implementation details (indexes by id, walk positions, forced statuses)
-    // belong to the implementation.
+    // Where a net-node or net-item walk stands: the net and the index of the
+    // entry the next call delivers.
+    struct NetWalk {
+        std::size_t net = 0;
+        std::size_t next = 0;
+    };
+
+    static constexpr std::size_t kOperationCount = static_cast<std::size_t>(Operation::TGetViaShapeByLayer) + 1;
+    using IdIndex = std::unordered_map<std::int32_t, std::size_t>;
+
+    // The status an operation gives before it looks at the design: "No
+    // Connection" outside an open conversation, else the status the design
+    // forces on it, else 0.
+    DbxStatus gate(Operation operation) const;
+
+    std::optional<Design> design_;
+    bool connected_ = false;
+    std::array<std::optional<DbxStatus>, kOperationCount> forced_{};
+
+    IdIndex netById_;
+    IdIndex padStyleById_;
+    IdIndex viaStyleById_;
+    std::unordered_map<std::int32_t, std::int32_t> layerTypeById_;
+
+    // Each walk has its own position; nothing until its first call.
+    std::optional<std::size_t> nextLayer_;
+    std::optional<std::size_t> nextNet_;
+    std::optional<std::size_t> nextComponent_;
+    std::optional<NetWalk> nodeWalk_;
+    std::optional<NetWalk> itemWalk_;
 };
 
 } // namespace nodewick::dbx

@@ -1,0 +1,401 @@
+#include "stand_in_editor.h"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace nodewick::dbx {
+namespace {
+
+// The conversation handle the stand-in hands out; callers never read it.
+constexpr std::int32_t kConversationHandle = 1;
+
+// Sets a DBX text field from a design text the constructor has already checked
+// to fit.
+template <std::size_t N>
+void SetText(FixedText<N>& field, const std::string& text)
+{
+    field.assign(text);
+}
+
+template <std::size_t N = kTextFieldSize>
+void RequireFits(const std::string& text, const std::string& what)
+{
+    if (text.size() > N)
+        throw std::invalid_argument(what + " is " + std::to_string(text.size()) + " bytes long; its DBX field holds " +
+                                    std::to_string(N));
+}
+
+template <typename T, typename Id>
+std::unordered_map<Id, std::size_t> IndexById(const std::vector<T>& list, Id T::*id, const std::string& what)
+{
+    std::unordered_map<Id, std::size_t> index;
+    index.reserve(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (!index.emplace(list[i].*id, i).second)
+            throw std::invalid_argument(what + " id " + std::to_string(list[i].*id) + " appears twice");
+    }
+    return index;
+}
+
+void CheckTextsFit(const Design& design)
+{
+    RequireFits(design.path, "the design path");
+    RequireFits(design.title, "the design title");
+    RequireFits(design.engineer, "the design engineer");
+    RequireFits(design.revision, "the design revision");
+    RequireFits(design.drawingNumber, "the design drawing number");
+    for (const Layer& layer : design.layers)
+        RequireFits(layer.name, "the name of layer " + std::to_string(layer.id));
+    for (const auto* styles : {&design.padStyles, &design.viaStyles})
+        for (const Style& style : *styles)
+            RequireFits(style.name, "the name of style " + std::to_string(style.id));
+    for (const Component& component : design.components)
+        RequireFits(component.refDes, "the reference designator " + component.refDes);
+    for (const Net& net : design.nets) {
+        const std::string where = "net " + std::to_string(net.id);
+        RequireFits(net.name, "the name of " + where);
+        for (const Attribute& attribute : net.attributes) {
+            RequireFits(attribute.name, "an attribute name of " + where);
+            RequireFits<kAttributeValueSize>(attribute.value, "an attribute value of " + where);
+        }
+        for (const Node& node : net.nodes) {
+            RequireFits(node.refDes, "a node reference designator of " + where);
+            RequireFits(node.pin, "a pin designator of " + where);
+        }
+    }
+}
+
+// One step of a walk: delivers the entry at `next` and moves on, or gives the
+// walk's end status (again and again once the end is reached).
+template <typename T, typename Fill>
+DbxStatus Step(const std::vector<T>& list, std::size_t& next, DbxStatus endStatus, Fill fill)
+{
+    if (next >= list.size())
+        return endStatus;
+    fill(list[next]);
+    ++next;
+    return status::kSuccess;
+}
+
+template <typename T, typename Fill>
+DbxStatus First(const std::vector<T>& list, std::optional<std::size_t>& next, DbxStatus endStatus, Fill fill)
+{
+    next = 0;
+    return Step(list, *next, endStatus, fill);
+}
+
+template <typename T, typename Fill>
+DbxStatus Next(const std::vector<T>& list, std::optional<std::size_t>& next, DbxStatus endStatus, Fill fill)
+{
+    if (!next)
+        return status::kGetFirstNotCalled;
+    return Step(list, *next, endStatus, fill);
+}
+
+void FillLayer(const Layer& layer, LayerRecord& record)
+{
+    record.layerId = layer.id;
+    SetText(record.layerName, layer.name);
+    record.layerType = layer.type;
+}
+
+void FillNet(const Net& net, NetRecord& record)
+{
+    record.netId = net.id;
+    SetText(record.netName, net.name);
+    record.nodeCount = static_cast<std::int32_t>(net.nodes.size());
+}
+
+void FillNode(const Node& node, ItemRecord& record)
+{
+    record = ItemRecord{};
+    record.itemType = kItemTypePad;
+    SetText(record.pad.refDes, node.refDes);
+    record.pad.padStyleId = node.padStyle;
+    record.pad.x = node.x;
+    record.pad.y = node.y;
+    record.pad.flip = node.flip;
+    record.pad.rotation = node.rotation;
+    SetText(record.pad.pinDes, node.pin);
+    record.component.side = node.componentSide;
+}
+
+void FillItem(const Item& item, ItemRecord& record)
+{
+    record = ItemRecord{};
+    record.itemType = item.type;
+    if (item.type != kItemTypeVia)
+        return;
+    record.via.x = item.x;
+    record.via.y = item.y;
+    record.via.viaStyleId = item.viaStyle;
+    record.via.rotation = item.rotation;
+    record.via.flip = item.flip;
+}
+
+void FillComponent(const Component& component, ComponentRecord& record)
+{
+    SetText(record.refDes, component.refDes);
+    record.padCount = component.padCount;
+    record.side = component.side;
+}
+
+void FillStyle(const Style& style, PadViaStyle& record)
+{
+    SetText(record.name, style.name);
+    record.holeDiameter = style.hole;
+    record.startLayer = style.startLayer;
+    record.endLayer = style.endLayer;
+}
+
+// A style's shape on a layer is its entry for that layer id; P-CAD styles may
+// instead define one shape for every layer of a type (all signal layers, all
+// planes), used when the layer exists and has no entry of its own.
+DbxStatus ShapeByLayer(const std::vector<Style>& styles, const std::unordered_map<std::int32_t, std::size_t>& index,
+                       const std::unordered_map<std::int32_t, std::int32_t>& layerTypes, std::int32_t styleId,
+                       std::int32_t layerId, ShapeRecord& shape)
+{
+    const auto found = index.find(styleId);
+    if (found == index.end())
+        return status::kInvalidPadstyle;
+    const Style& style = styles[found->second];
+    for (const LayerShape& entry : style.shapes) {
+        if (entry.layerId == layerId) {
+            shape = ShapeRecord{.width = entry.width, .height = entry.height};
+            return status::kSuccess;
+        }
+    }
+    const auto layer = layerTypes.find(layerId);
+    if (layer == layerTypes.end())
+        return status::kShapeNotDefined;
+    for (const LayerTypeShape& entry : style.typeShapes) {
+        if (entry.layerType == layer->second) {
+            shape = ShapeRecord{.width = entry.width, .height = entry.height};
+            return status::kSuccess;
+        }
+    }
+    return status::kShapeNotDefined;
+}
+
+} // namespace
+
+StandInEditor::StandInEditor(std::optional<Design> design) : design_(std::move(design))
+{
+    if (!design_)
+        return;
+    CheckTextsFit(*design_);
+    netById_ = IndexById(design_->nets, &Net::id, "net");
+    padStyleById_ = IndexById(design_->padStyles, &Style::id, "pad style");
+    viaStyleById_ = IndexById(design_->viaStyles, &Style::id, "via style");
+    for (const Layer& layer : design_->layers) {
+        if (!layerTypeById_.emplace(layer.id, layer.type).second)
+            throw std::invalid_argument("layer id " + std::to_string(layer.id) + " appears twice");
+    }
+    for (const ForcedStatus& forced : design_->forcedStatuses)
+        forced_.at(static_cast<std::size_t>(forced.operation)) = forced.status;
+}
+
+DbxStatus StandInEditor::gate(Operation operation) const
+{
+    if (!connected_)
+        return status::kNoConnection;
+    return forced_[static_cast<std::size_t>(operation)].value_or(status::kSuccess);
+}
+
+DbxStatus StandInEditor::TOpenDesign(std::int32_t, std::int32_t version, std::string_view designType,
+                                     DbxContext& context)
+{
+    if (!design_)
+        return status::kConnectionError;
+    if (connected_)
+        return status::kAlreadyConnected;
+    if (const auto& forced = forced_[static_cast<std::size_t>(Operation::TOpenDesign)])
+        return *forced;
+    if (version != kDbxVersion)
+        return status::kVersionIncompatible;
+    if (designType != kDesignTypePcb)
+        return status::kBadInput;
+    connected_ = true;
+    nextLayer_.reset();
+    nextNet_.reset();
+    nextComponent_.reset();
+    nodeWalk_.reset();
+    itemWalk_.reset();
+    context.handle = kConversationHandle;
+    return status::kSuccess;
+}
+
+DbxStatus StandInEditor::TCloseDesign(DbxContext&, std::string_view)
+{
+    if (const DbxStatus refused = gate(Operation::TCloseDesign))
+        return refused;
+    connected_ = false;
+    return status::kSuccess;
+}
+
+DbxStatus StandInEditor::TGetDesignInfo(DbxContext&, DesignInfo& info)
+{
+    if (const DbxStatus refused = gate(Operation::TGetDesignInfo))
+        return refused;
+    SetText(info.designFile, design_->path);
+    SetText(info.title, design_->title);
+    SetText(info.engineer, design_->engineer);
+    SetText(info.revision, design_->revision);
+    SetText(info.drawingNumber, design_->drawingNumber);
+    return status::kSuccess;
+}
+
+DbxStatus StandInEditor::TGetFirstLayer(DbxContext&, LayerRecord& layer)
+{
+    if (const DbxStatus refused = gate(Operation::TGetFirstLayer))
+        return refused;
+    return First(design_->layers, nextLayer_, status::kNoMoreLayers, [&](const Layer& l) { FillLayer(l, layer); });
+}
+
+DbxStatus StandInEditor::TGetNextLayer(DbxContext&, LayerRecord& layer)
+{
+    if (const DbxStatus refused = gate(Operation::TGetNextLayer))
+        return refused;
+    return Next(design_->layers, nextLayer_, status::kNoMoreLayers, [&](const Layer& l) { FillLayer(l, layer); });
+}
+
+DbxStatus StandInEditor::TGetFirstNet(DbxContext&, NetRecord& net)
+{
+    if (const DbxStatus refused = gate(Operation::TGetFirstNet))
+        return refused;
+    return First(design_->nets, nextNet_, status::kNoMoreNets, [&](const Net& n) { FillNet(n, net); });
+}
+
+DbxStatus StandInEditor::TGetNextNet(DbxContext&, NetRecord& net)
+{
+    if (const DbxStatus refused = gate(Operation::TGetNextNet))
+        return refused;
+    return Next(design_->nets, nextNet_, status::kNoMoreNets, [&](const Net& n) { FillNet(n, net); });
+}
+
+DbxStatus StandInEditor::TGetNetById(DbxContext&, std::int32_t netId, NetRecord& net)
+{
+    if (const DbxStatus refused = gate(Operation::TGetNetById))
+        return refused;
+    const auto found = netById_.find(netId);
+    if (found == netById_.end())
+        return status::kInvalidNetId;
+    FillNet(design_->nets[found->second], net);
+    return status::kSuccess;
+}
+
+DbxStatus StandInEditor::TGetFirstNetNode(DbxContext&, std::int32_t netId, ItemRecord& node)
+{
+    if (const DbxStatus refused = gate(Operation::TGetFirstNetNode))
+        return refused;
+    const auto found = netById_.find(netId);
+    if (found == netById_.end())
+        return status::kInvalidNetId;
+    nodeWalk_ = NetWalk{.net = found->second, .next = 0};
+    return Step(design_->nets[found->second].nodes, nodeWalk_->next, status::kNoMoreItems,
+                [&](const Node& n) { FillNode(n, node); });
+}
+
+DbxStatus StandInEditor::TGetNextNetNode(DbxContext&, ItemRecord& node)
+{
+    if (const DbxStatus refused = gate(Operation::TGetNextNetNode))
+        return refused;
+    if (!nodeWalk_)
+        return status::kGetFirstNotCalled;
+    return Step(design_->nets[nodeWalk_->net].nodes, nodeWalk_->next, status::kNoMoreItems,
+                [&](const Node& n) { FillNode(n, node); });
+}
+
+DbxStatus StandInEditor::TGetFirstNetItem(DbxContext&, std::int32_t netId, ItemRecord& item)
+{
+    if (const DbxStatus refused = gate(Operation::TGetFirstNetItem))
+        return refused;
+    const auto found = netById_.find(netId);
+    if (found == netById_.end())
+        return status::kInvalidNetId;
+    itemWalk_ = NetWalk{.net = found->second, .next = 0};
+    return Step(design_->nets[found->second].items, itemWalk_->next, status::kNoMoreItems,
+                [&](const Item& i) { FillItem(i, item); });
+}
+
+DbxStatus StandInEditor::TGetNextNetItem(DbxContext&, ItemRecord& item)
+{
+    if (const DbxStatus refused = gate(Operation::TGetNextNetItem))
+        return refused;
+    if (!itemWalk_)
+        return status::kGetFirstNotCalled;
+    return Step(design_->nets[itemWalk_->net].items, itemWalk_->next, status::kNoMoreItems,
+                [&](const Item& i) { FillItem(i, item); });
+}
+
+DbxStatus StandInEditor::TGetFirstComponent(DbxContext&, ComponentRecord& component)
+{
+    if (const DbxStatus refused = gate(Operation::TGetFirstComponent))
+        return refused;
+    return First(design_->components, nextComponent_, status::kNoMoreComponents,
+                [&](const Component& c) { FillComponent(c, component); });
+}
+
+DbxStatus StandInEditor::TGetNextComponent(DbxContext&, ComponentRecord& component)
+{
+    if (const DbxStatus refused = gate(Operation::TGetNextComponent))
+        return refused;
+    return Next(design_->components, nextComponent_, status::kNoMoreComponents,
+                [&](const Component& c) { FillComponent(c, component); });
+}
+
+DbxStatus StandInEditor::TGetFirstNetAttribute(DbxContext&, std::int32_t netId, AttrRecord& attribute)
+{
+    if (const DbxStatus refused = gate(Operation::TGetFirstNetAttribute))
+        return refused;
+    const auto found = netById_.find(netId);
+    if (found == netById_.end())
+        return status::kInvalidNetId;
+    const std::vector<Attribute>& attributes = design_->nets[found->second].attributes;
+    if (attributes.empty())
+        return status::kItemNotFound;
+    SetText(attribute.name, attributes.front().name);
+    SetText(attribute.value, attributes.front().value);
+    return status::kSuccess;
+}
+
+DbxStatus StandInEditor::TGetPadStyle(DbxContext&, std::int32_t styleId, PadViaStyle& style)
+{
+    if (const DbxStatus refused = gate(Operation::TGetPadStyle))
+        return refused;
+    const auto found = padStyleById_.find(styleId);
+    if (found == padStyleById_.end())
+        return status::kInvalidPadstyle;
+    FillStyle(design_->padStyles[found->second], style);
+    return status::kSuccess;
+}
+
+DbxStatus StandInEditor::TGetViaStyle(DbxContext&, std::int32_t styleId, PadViaStyle& style)
+{
+    if (const DbxStatus refused = gate(Operation::TGetViaStyle))
+        return refused;
+    const auto found = viaStyleById_.find(styleId);
+    if (found == viaStyleById_.end())
+        return status::kInvalidPadstyle;
+    FillStyle(design_->viaStyles[found->second], style);
+    return status::kSuccess;
+}
+
+DbxStatus StandInEditor::TGetPadShapeByLayer(DbxContext&, std::int32_t styleId, std::int32_t layerId,
+                                             ShapeRecord& shape)
+{
+    if (const DbxStatus refused = gate(Operation::TGetPadShapeByLayer))
+        return refused;
+    return ShapeByLayer(design_->padStyles, padStyleById_, layerTypeById_, styleId, layerId, shape);
+}
+
+DbxStatus StandInEditor::TGetViaShapeByLayer(DbxContext&, std::int32_t styleId, std::int32_t layerId,
+                                             ShapeRecord& shape)
+{
+    if (const DbxStatus refused = gate(Operation::TGetViaShapeByLayer))
+        return refused;
+    return ShapeByLayer(design_->viaStyles, viaStyleById_, layerTypeById_, styleId, layerId, shape);
+}
+
+} // namespace nodewick::dbx
