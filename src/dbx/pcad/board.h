@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dbx/design.h"
+#include "dbx/pcad/document.h"
+#include "dbx/pcad/library.h"
+#include "dbx/pcad/reporter.h"
+#include "dbx/pcad/values.h"
+
+namespace nodewick::dbx::pcad {
+
+// The title block fields the design record reports.
+struct DesignFields {
+    std::string title;
+    std::string author;
+    std::string revision;
+    std::string drawingNumber;
+};
+
+// A placed part: (pattern (patternRef ...) (refDesRef ...) (pt x y) ...).
+struct Placement {
+    std::string refDes;
+    std::size_t pattern = 0;   // index into Library::patterns
+    std::size_t graphics = 0;  // index into that pattern's graphics
+    Length x;
+    Length y;
+    double rotation = 0.0;  // degrees, counter-clockwise
+    bool flipped = false;   // placed on the bottom side
+    std::uint32_t line = 0;
+};
+
+// A pad placed on the board by itself, already at its board position.
+struct FreePad {
+    PatternPad pad;
+    std::optional<std::string> netName;
+    std::uint32_t line = 0;
+};
+
+struct BoardVia {
+    std::int32_t styleId = 0;
+    Length x;
+    Length y;
+    double rotation = 0.0;
+    bool flipped = false;
+    std::optional<std::string> netName;
+    std::uint32_t line = 0;
+};
+
+struct Board {
+    DesignFields fields;
+    std::vector<Layer> layers;  // in file order
+    std::vector<Placement> placements;
+    std::vector<FreePad> freePads;
+    std::vector<BoardVia> vias;
+};
+
+// Reads the pcbDesign forms. A placement of an undefined pattern or a via of
+// an undefined via style is an error.
+Board ReadBoard(const std::vector<ListView>& designForms, Library& library, Unit fileUnit, Reporter& reporter);
+
+} // namespace nodewick::dbx::pcad

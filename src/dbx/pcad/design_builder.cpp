@@ -1,0 +1,260 @@
+#include "dbx/pcad/design_builder.h"
+
+#include <unordered_map>
+
+#include "dbx/fixed_text.h"
+#include "dbx/records.h"
+#include "dbx/pcad/pins.h"
+#include "dbx/pcad/placement.h"
+
+namespace nodewick::dbx::pcad {
+namespace {
+
+inline constexpr std::int32_t kNoNet = -1;
+
+// DBX text fields hold 100 bytes (attribute values 256). A longer text is cut
+// to fit, and the user is told which one.
+std::string FitField(std::string text, std::size_t capacity, std::string_view what, Reporter& reporter)
+{
+    if (text.size() <= capacity)
+        return text;
+    reporter.warn(std::string(what) + " " + Quoted(text) + " is longer than " + Decimal(static_cast<std::int64_t>(capacity)) +
+                  " bytes and is cut to fit");
+    text.resize(capacity);
+    return text;
+}
+
+struct PlacedPad {
+    BoardPad board;
+    std::int32_t styleId = 0;
+    std::string pin;
+    std::int32_t net = kNoNet;  // the net that already took this pad
+};
+
+struct PlacedPart {
+    std::string refDes;  // fitted to its DBX field
+    std::int32_t side = 0;
+    std::vector<PlacedPad> pads;
+    std::unordered_map<std::string, std::vector<std::size_t>> padsOfPin;
+};
+
+const AttachedPattern* PinMapOf(const Placement& placement, const PatternDef& pattern, const Library& library,
+                                const Netlist& netlist, Reporter& reporter)
+{
+    const auto part = netlist.compDefOfPart.find(placement.refDes);
+    if (part == netlist.compDefOfPart.end()) {
+        reporter.warn(placement.line, "the part " + Quoted(placement.refDes) +
+                                          " has no component (compInst); its pins are the pattern's pad designators");
+        return nullptr;
+    }
+    const std::optional<std::size_t> compDef = library.compDefNames.find(part->second);
+    if (!compDef) {
+        reporter.warn(placement.line, "the part " + Quoted(placement.refDes) + " uses the component " +
+                                          Quoted(part->second) +
+                                          ", which is not defined; its pins are the pattern's pad designators");
+        return nullptr;
+    }
+    return ChoosePinMap(library.compDefs[*compDef], pattern);
+}
+
+PlacedPart PlacePart(const Placement& placement, const Library& library, const Netlist& netlist, Reporter& reporter)
+{
+    const PatternDef& pattern = library.patterns[placement.pattern];
+    const PatternGraphics& graphics = pattern.graphics[placement.graphics];
+    const AttachedPattern* pinMap = PinMapOf(placement, pattern, library, netlist, reporter);
+    const PartFrame frame{{placement.x.databaseUnits, placement.y.databaseUnits}, placement.rotation, placement.flipped};
+
+    PlacedPart part;
+    part.refDes = FitField(placement.refDes, kTextFieldSize, "the reference designator", reporter);
+    part.side = placement.flipped ? 1 : 0;
+    part.pads.reserve(graphics.pads.size());
+    for (const PatternPad& pad : graphics.pads) {
+        PlacedPad placed;
+        placed.board = PlacePad({pad.x.databaseUnits, pad.y.databaseUnits}, pad.rotation, pad.flipped, frame,
+                                placement.line, reporter);
+        placed.styleId = pad.styleId;
+        placed.pin = PinOfPad(pad, pinMap);
+        part.padsOfPin[placed.pin].push_back(part.pads.size());
+        part.pads.push_back(std::move(placed));
+    }
+    return part;
+}
+
+Node NodeOf(const PlacedPart& part, const PlacedPad& pad, Reporter& reporter)
+{
+    return {
+        .refDes = part.refDes,
+        .pin = FitField(pad.pin, kTextFieldSize, "the pin designator", reporter),
+        .padStyle = pad.styleId,
+        .x = pad.board.x,
+        .y = pad.board.y,
+        .flip = pad.board.flip,
+        .rotation = pad.board.rotation,
+        .componentSide = part.side,
+    };
+}
+
+class Builder {
+public:
+    Builder(const Library& library, const Netlist& netlist, const Board& board, Reporter& reporter)
+        : library_(library), netlist_(netlist), board_(board), reporter_(reporter)
+    {
+    }
+
+    Design build()
+    {
+        Design design;
+        design.title = FitField(board_.fields.title, kTextFieldSize, "the title", reporter_);
+        design.engineer = FitField(board_.fields.author, kTextFieldSize, "the author", reporter_);
+        design.revision = FitField(board_.fields.revision, kTextFieldSize, "the revision", reporter_);
+        design.drawingNumber = FitField(board_.fields.drawingNumber, kTextFieldSize, "the drawing number", reporter_);
+        for (const Layer& layer : board_.layers)
+            design.layers.push_back({layer.id, FitField(layer.name, kTextFieldSize, "the layer name", reporter_), layer.type});
+        design.padStyles = fittedStyles(library_.padStyles);
+        design.viaStyles = fittedStyles(library_.viaStyles);
+        placeParts(design);
+        addNets(design);
+        addNodes(design);
+        addFreePads(design);
+        addVias(design);
+        return design;
+    }
+
+private:
+    std::vector<Style> fittedStyles(std::vector<Style> styles)
+    {
+        for (Style& style : styles)
+            style.name = FitField(std::move(style.name), kTextFieldSize, "the style name", reporter_);
+        return styles;
+    }
+
+    void placeParts(Design& design)
+    {
+        parts_.reserve(board_.placements.size());
+        for (const Placement& placement : board_.placements) {
+            parts_.push_back(PlacePart(placement, library_, netlist_, reporter_));
+            const PlacedPart& part = parts_.back();
+            design.components.push_back({part.refDes, part.side, static_cast<std::int32_t>(part.pads.size())});
+            if (!partOfRefDes_.emplace(placement.refDes, parts_.size() - 1).second)
+                reporter_.warn(placement.line, "the part " + Quoted(placement.refDes) +
+                                                   " is placed twice; net nodes go to the first");
+        }
+    }
+
+    void addNets(Design& design)
+    {
+        for (std::size_t i = 0; i < netlist_.nets.size(); ++i) {
+            const NetDef& source = netlist_.nets[i];
+            Net net;
+            net.id = static_cast<std::int32_t>(i + 1);
+            net.name = FitField(source.name, kTextFieldSize, "the net name", reporter_);
+            for (const Attribute& attribute : source.attributes) {
+                net.attributes.push_back({FitField(attribute.name, kTextFieldSize, "the net attribute name", reporter_),
+                                          FitField(attribute.value, kAttributeValueSize, "the net attribute value",
+                                                   reporter_)});
+            }
+            design.nets.push_back(std::move(net));
+        }
+    }
+
+    void addNodes(Design& design)
+    {
+        for (std::size_t net = 0; net < netlist_.nets.size(); ++net) {
+            for (const NodeRef& node : netlist_.nets[net].nodes)
+                addNode(node, static_cast<std::int32_t>(net), design.nets[net]);
+        }
+    }
+
+    void addNode(const NodeRef& node, std::int32_t netIndex, Net& net)
+    {
+        const auto found = partOfRefDes_.find(node.refDes);
+        if (found == partOfRefDes_.end()) {
+            reporter_.warn(node.line, "the net " + Quoted(net.name) + " names the part " + Quoted(node.refDes) +
+                                          ", which is not placed; the node is skipped");
+            return;
+        }
+        PlacedPart& part = parts_[found->second];
+        const auto pads = part.padsOfPin.find(node.pin);
+        if (pads == part.padsOfPin.end()) {
+            reporter_.warn(node.line, "the net " + Quoted(net.name) + " names pin " + Quoted(node.pin) + " of " +
+                                          Quoted(node.refDes) + ", which has no pad with that pin; the node is skipped");
+            return;
+        }
+        for (const std::size_t index : pads->second) {
+            PlacedPad& pad = part.pads[index];
+            if (pad.net != kNoNet) {
+                reporter_.warn(node.line, "pin " + Quoted(node.pin) + " of " + Quoted(node.refDes) +
+                                              " is already a node of the net " +
+                                              Quoted(netlist_.nets[pad.net].name) + "; it is not added again");
+                continue;
+            }
+            pad.net = netIndex;
+            net.nodes.push_back(NodeOf(part, pad, reporter_));
+        }
+    }
+
+    // The net a free pad or via names; an empty name means none, a name no
+    // net has is an error.
+    std::optional<std::size_t> netNamed(const std::optional<std::string>& name, std::uint32_t line) const
+    {
+        if (!name || name->empty())
+            return std::nullopt;
+        const std::optional<std::size_t> net = netlist_.netNames.find(*name);
+        if (!net)
+            reporter_.fail(line, "an item refers to the net " + Quoted(*name) + ", which is not defined");
+        return net;
+    }
+
+    void addFreePads(Design& design)
+    {
+        for (const FreePad& freePad : board_.freePads) {
+            const std::optional<std::size_t> net = netNamed(freePad.netName, freePad.line);
+            if (!net)
+                continue;
+            const PatternPad& pad = freePad.pad;
+            design.nets[*net].nodes.push_back({
+                .refDes = {},
+                .pin = FitField(pad.defaultPinDes.value_or(""), kTextFieldSize, "the pin designator", reporter_),
+                .padStyle = pad.styleId,
+                .x = ToDatabaseUnits(pad.x.databaseUnits, freePad.line, reporter_),
+                .y = ToDatabaseUnits(pad.y.databaseUnits, freePad.line, reporter_),
+                .flip = pad.flipped ? 1 : 0,
+                .rotation = ToTenthsOfDegree(pad.rotation, freePad.line, reporter_),
+                .componentSide = 0,
+            });
+        }
+    }
+
+    void addVias(Design& design)
+    {
+        for (const BoardVia& via : board_.vias) {
+            const std::optional<std::size_t> net = netNamed(via.netName, via.line);
+            if (!net)
+                continue;
+            design.nets[*net].items.push_back({
+                .type = kItemTypeVia,
+                .x = ToDatabaseUnits(via.x.databaseUnits, via.line, reporter_),
+                .y = ToDatabaseUnits(via.y.databaseUnits, via.line, reporter_),
+                .viaStyle = via.styleId,
+                .rotation = ToTenthsOfDegree(via.rotation, via.line, reporter_),
+                .flip = via.flipped ? 1 : 0,
+            });
+        }
+    }
+
+    const Library& library_;
+    const Netlist& netlist_;
+    const Board& board_;
+    Reporter& reporter_;
+    std::vector<PlacedPart> parts_;
+    std::unordered_map<std::string, std::size_t> partOfRefDes_;
+};
+
+} // namespace
+
+Design BuildDesign(const Library& library, const Netlist& netlist, const Board& board, Reporter& reporter)
+{
+    return Builder(library, netlist, board, reporter).build();
+}
+
+} // namespace nodewick::dbx::pcad

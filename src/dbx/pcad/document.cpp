@@ -1,0 +1,199 @@
+#include "dbx/pcad/document.h"
+
+#include <array>
+#include <limits>
+#include <string>
+
+namespace nodewick::dbx::pcad {
+namespace {
+
+// Forms whose content the netlist never needs.
+constexpr std::array<std::string_view, 12> kUnreadForms = {
+    "layerContents", "patternGraphicsRef", "textStyleDef", "attachedSymbol",    "titleSheet",   "pcbPrintSettings",
+    "gerberSettings", "ncDrillSettings",   "programState", "layersStackup",     "netClass",     "classToClassRules",
+};
+
+bool IsUnread(std::string_view keyword) noexcept
+{
+    for (std::string_view unread : kUnreadForms) {
+        if (EqualsNoCase(keyword, unread))
+            return true;
+    }
+    return false;
+}
+
+class Builder {
+public:
+    Builder(std::vector<Element>& elements, Lexer& lexer, const Reporter& reporter) noexcept
+        : elements_(elements), lexer_(lexer), reporter_(reporter)
+    {
+    }
+
+    void build(bool wrapped, std::uint32_t firstLine)
+    {
+        elements_.push_back({ElementKind::List, firstLine, 0, {}});
+        open_.push_back(0);
+        bool closedByWrapper = false;
+        for (Token token = lexer_.next(); token.kind != TokenKind::End; token = lexer_.next()) {
+            if (closedByWrapper)
+                reporter_.fail(token.line, "text after the parenthesis that closes the file");
+            switch (token.kind) {
+            case TokenKind::Open:
+                openList(token);
+                break;
+            case TokenKind::Close:
+                if (open_.size() == 1) {
+                    if (!wrapped)
+                        reporter_.fail(token.line, "a closing parenthesis without an opening one");
+                    closedByWrapper = true;
+                } else {
+                    closeList();
+                }
+                break;
+            case TokenKind::String:
+            case TokenKind::Word:
+                push(token.kind == TokenKind::String ? ElementKind::String : ElementKind::Word, token);
+                break;
+            case TokenKind::End:
+                break;
+            }
+        }
+        if (open_.size() > 1) {
+            const Element& list = elements_[open_.back()];
+            reporter_.fail(list.line, "the list " + std::string(list.text) + " is not closed before the end of the file");
+        }
+        if (wrapped && !closedByWrapper)
+            reporter_.fail(firstLine, "the parenthesis before the header is not closed at the end of the file");
+        elements_[0].end = index();
+    }
+
+private:
+    std::uint32_t index() const
+    {
+        if (elements_.size() >= std::numeric_limits<std::uint32_t>::max())
+            reporter_.fail(0, "too many elements in the file");
+        return static_cast<std::uint32_t>(elements_.size());
+    }
+
+    void push(ElementKind kind, const Token& token)
+    {
+        const std::uint32_t at = index();
+        elements_.push_back({kind, token.line, at + 1, token.text});
+    }
+
+    Token keywordAfter(const Token& open)
+    {
+        const Token keyword = lexer_.next();
+        if (keyword.kind != TokenKind::Word)
+            reporter_.fail(open.line, "a list must start with a keyword");
+        return keyword;
+    }
+
+    void openList(const Token& open)
+    {
+        if (open_.size() > kMaxNesting)
+            reporter_.fail(open.line, "lists are nested too deeply");
+        const Token keyword = keywordAfter(open);
+        const std::uint32_t at = index();
+        elements_.push_back({ElementKind::List, open.line, at + 1, keyword.text});
+        if (IsUnread(keyword.text))
+            skipContent(elements_.back());
+        else
+            open_.push_back(at);
+    }
+
+    // Reads past the rest of a list without storing it, checking only that
+    // its parentheses balance and its nesting stays within bounds.
+    void skipContent(const Element& list)
+    {
+        std::size_t depth = 1;
+        while (depth > 0) {
+            const Token token = lexer_.next();
+            switch (token.kind) {
+            case TokenKind::Open:
+                if (open_.size() + depth > kMaxNesting)
+                    reporter_.fail(token.line, "lists are nested too deeply");
+                keywordAfter(token);
+                ++depth;
+                break;
+            case TokenKind::Close:
+                --depth;
+                break;
+            case TokenKind::End:
+                reporter_.fail(list.line, "the list " + std::string(list.text) + " is not closed before the end of the file");
+            case TokenKind::String:
+            case TokenKind::Word:
+                break;
+            }
+        }
+    }
+
+    void closeList()
+    {
+        elements_[open_.back()].end = index();
+        open_.pop_back();
+    }
+
+    std::vector<Element>& elements_;
+    Lexer& lexer_;
+    const Reporter& reporter_;
+    std::vector<std::uint32_t> open_;
+};
+
+} // namespace
+
+std::string_view ListView::keyword() const noexcept
+{
+    return document_->elements()[index_].text;
+}
+
+std::uint32_t ListView::line() const noexcept
+{
+    return document_->elements()[index_].line;
+}
+
+bool ListView::is(std::string_view keyword) const noexcept
+{
+    return EqualsNoCase(this->keyword(), keyword);
+}
+
+const Element& ListView::Iterator::operator*() const noexcept
+{
+    return document_->elements()[index_];
+}
+
+ListView::Iterator& ListView::Iterator::operator++() noexcept
+{
+    index_ = document_->elements()[index_].end;
+    return *this;
+}
+
+ListView::Iterator ListView::begin() const noexcept
+{
+    return {*document_, index_ + 1};
+}
+
+ListView::Iterator ListView::end() const noexcept
+{
+    return {*document_, document_->elements()[index_].end};
+}
+
+std::optional<ListView> ListView::find(std::string_view keyword) const noexcept
+{
+    for (auto it = begin(); it != end(); ++it) {
+        if ((*it).kind == ElementKind::List && EqualsNoCase((*it).text, keyword))
+            return child(it);
+    }
+    return std::nullopt;
+}
+
+Document Document::Parse(std::string_view text, const Reporter& reporter)
+{
+    const HeaderLine header = ReadHeaderLine(text, reporter);
+    Lexer lexer(text, header.bodyOffset, header.bodyLine, reporter);
+    Document document;
+    Builder(document.elements_, lexer, reporter).build(header.wrapped, header.bodyLine);
+    return document;
+}
+
+} // namespace nodewick::dbx::pcad

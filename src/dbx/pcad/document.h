@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "dbx/pcad/lexer.h"
+#include "dbx/pcad/reporter.h"
+
+namespace nodewick::dbx::pcad {
+
+// Lists nested deeper than this are refused: no real file comes near it, and
+// it keeps every walk over the tree shallow.
+inline constexpr std::size_t kMaxNesting = 200;
+
+enum class ElementKind : std::uint8_t { List, String, Word };
+
+// One element of the parsed file, stored flat in file order. A list's
+// children follow it directly; `end` is the index just past its last
+// descendant, so a walk over the children jumps from sibling to sibling.
+struct Element {
+    ElementKind kind = ElementKind::List;
+    std::uint32_t line = 0;
+    std::uint32_t end = 0;
+    std::string_view text;  // keyword of a list; raw text of a string or word
+};
+
+class Document;
+
+// A list of the file: its keyword and its children.
+class ListView {
+public:
+    ListView(const Document& document, std::uint32_t index) noexcept : document_(&document), index_(index) {}
+
+    std::string_view keyword() const noexcept;
+    std::uint32_t line() const noexcept;
+    bool is(std::string_view keyword) const noexcept;
+
+    class Iterator {
+    public:
+        Iterator(const Document& document, std::uint32_t index) noexcept : document_(&document), index_(index) {}
+        const Element& operator*() const noexcept;
+        Iterator& operator++() noexcept;
+        bool operator!=(const Iterator& other) const noexcept { return index_ != other.index_; }
+        std::uint32_t index() const noexcept { return index_; }
+
+    private:
+        const Document* document_;
+        std::uint32_t index_;
+    };
+
+    Iterator begin() const noexcept;
+    Iterator end() const noexcept;
+
+    // The child list at an iterator's place (the element must be a list).
+    ListView child(const Iterator& at) const noexcept { return {*document_, at.index()}; }
+    // The first child list with this keyword.
+    std::optional<ListView> find(std::string_view keyword) const noexcept;
+
+private:
+    const Document* document_;
+    std::uint32_t index_;
+};
+
+// The whole file as a tree of lists, strings and words that point into the
+// file's text (which must outlive it). Lists whose content the reader never
+// needs (drawing graphics, print and output settings) are checked for balance
+// and kept as empty lists, so a board full of copper pours costs little memory.
+class Document {
+public:
+    static Document Parse(std::string_view text, const Reporter& reporter);
+
+    // The top level: an unnamed list holding the file's forms.
+    ListView root() const noexcept { return {*this, 0}; }
+
+    const std::vector<Element>& elements() const noexcept { return elements_; }
+
+private:
+    std::vector<Element> elements_;
+};
+
+} // namespace nodewick::dbx::pcad

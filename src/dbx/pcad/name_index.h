@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace nodewick::dbx::pcad {
+
+// Finds a definition by its name in constant time. Names are byte strings and
+// match exactly; a style lookup may fall back to a match without regard to
+// case when no exact match exists.
+class NameIndex {
+public:
+    // False, and nothing changed, when the name is already taken.
+    bool add(const std::string& name, std::size_t index);
+
+    std::optional<std::size_t> find(const std::string& name) const;
+    std::optional<std::size_t> findExactOrIgnoringCase(const std::string& name) const;
+
+private:
+    std::unordered_map<std::string, std::size_t> exact_;
+    std::unordered_map<std::string, std::size_t> folded_;
+};
+
+} // namespace nodewick::dbx::pcad

@@ -1,0 +1,126 @@
+#include "dbx/pcad/pcad_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+#include "dbx/fixed_text.h"
+#include "dbx/pcad/board.h"
+#include "dbx/pcad/design_builder.h"
+#include "dbx/pcad/document.h"
+#include "dbx/pcad/library.h"
+#include "dbx/pcad/netlist.h"
+#include "dbx/pcad/reporter.h"
+#include "dbx/pcad/values.h"
+
+namespace nodewick::dbx {
+namespace {
+
+using namespace pcad;
+
+struct TopLevelForms {
+    std::optional<ListView> header;
+    std::vector<ListView> libraries;
+    std::vector<ListView> netlists;
+    std::vector<ListView> designs;
+};
+
+TopLevelForms SortTopLevel(const Document& document, Reporter& reporter)
+{
+    TopLevelForms forms;
+    const ListView root = document.root();
+    for (auto it = root.begin(); it != root.end(); ++it) {
+        if ((*it).kind != ElementKind::List) {
+            reporter.fail((*it).line, "unexpected text " + Quoted((*it).text) + " outside any list");
+        }
+        const ListView form = root.child(it);
+        if (form.is("asciiHeader")) {
+            if (!forms.header)
+                forms.header = form;
+        } else if (form.is("library")) {
+            forms.libraries.push_back(form);
+        } else if (form.is("netlist")) {
+            forms.netlists.push_back(form);
+        } else if (form.is("pcbDesign")) {
+            forms.designs.push_back(form);
+        } else if (!form.is("schematicDesign")) {
+            reporter.warnUnknownForm(form.line(), form.keyword());
+        }
+    }
+    return forms;
+}
+
+// The unit of bare numbers, (fileUnits mm); mil when the header says none.
+Unit FileUnit(const std::optional<ListView>& header, const Reporter& reporter)
+{
+    const std::optional<ListView> units = header ? header->find("fileUnits") : std::nullopt;
+    if (!units)
+        return Unit::Mil;
+    const std::string_view word = WordOf(*units, reporter);
+    const std::optional<Unit> unit = UnitFromWord(word);
+    if (!unit)
+        reporter.fail(units->line(), "unknown unit " + Quoted(word) + " in (fileUnits ...)");
+    return *unit;
+}
+
+std::string ReadWholeFile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw DesignLoadError(file.string() + ": cannot open the file: " + std::strerror(errno));
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error)
+        throw DesignLoadError(file.string() + ": cannot read the file: " + error.message());
+    std::string text;
+    text.resize(static_cast<std::size_t>(size));
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size)
+        throw DesignLoadError(file.string() + ": cannot read the whole file");
+    return text;
+}
+
+} // namespace
+
+bool IsPcadAsciiText(std::string_view firstBytes) noexcept
+{
+    return LooksLikePcadAscii(firstBytes);
+}
+
+LoadedDesign ReadPcadText(std::string_view text, const std::string& fileName, const std::string& designPath)
+{
+    Reporter reporter(fileName);
+    if (designPath.size() > kTextFieldSize) {
+        throw DesignLoadError(fileName + ": the design's full path " + Quoted(designPath) + " is " +
+                              Decimal(static_cast<std::int64_t>(designPath.size())) +
+                              " bytes long; the design record holds at most " +
+                              Decimal(static_cast<std::int64_t>(kTextFieldSize)) +
+                              ", so move the file to a shorter path");
+    }
+    const Document document = Document::Parse(text, reporter);
+    const TopLevelForms forms = SortTopLevel(document, reporter);
+    const Unit fileUnit = FileUnit(forms.header, reporter);
+    Library library = ReadLibrary(forms.libraries, fileUnit, reporter);
+    const Netlist netlist = ReadNetlist(forms.netlists, reporter);
+    const Board board = ReadBoard(forms.designs, library, fileUnit, reporter);
+
+    LoadedDesign loaded;
+    loaded.design = BuildDesign(library, netlist, board, reporter);
+    loaded.design.path = designPath;
+    loaded.warnings = reporter.takeWarnings();
+    return loaded;
+}
+
+LoadedDesign ReadPcadDesign(const std::filesystem::path& file)
+{
+    const std::string text = ReadWholeFile(file);
+    std::error_code error;
+    const std::filesystem::path realPath = std::filesystem::canonical(file, error);
+    if (error)
+        throw DesignLoadError(file.string() + ": cannot find the file's full path: " + error.message());
+    return ReadPcadText(text, file.string(), realPath.string());
+}
+
+} // namespace nodewick::dbx
