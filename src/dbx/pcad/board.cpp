@@ -108,14 +108,7 @@ void AddPlacement(ListView item, Board& board, const Library& library, Unit file
         reporter.fail(item.line(), "the part " + Quoted(placement.refDes) + " names no pattern (patternRef)");
     placement.pattern = FindPattern(*patternName, item.line(), library, reporter);
     placement.graphics = ChooseGraphics(item, library.patterns[placement.pattern], reporter);
-    const std::optional<ListView> point = item.find("pt");
-    if (!point)
-        reporter.fail(item.line(), "the part " + Quoted(placement.refDes) + " has no position (pt)");
-    ValueReader position(*point, fileUnit, reporter);
-    placement.x = position.length();
-    placement.y = position.length();
-    placement.rotation = NumberOfChild(item, "rotation", 0.0, reporter);
-    placement.flipped = BooleanOfChild(item, "isFlipped", false, reporter);
+    placement.place = ReadItemPlace(item, "the part " + Quoted(placement.refDes), fileUnit, reporter);
     board.placements.push_back(std::move(placement));
 }
 
@@ -130,14 +123,7 @@ void AddVia(ListView item, Board& board, const Library& library, Unit fileUnit, 
     if (!style)
         reporter.fail(item.line(), "a via refers to the via style " + Quoted(*styleName) + ", which is not defined");
     via.styleId = static_cast<std::int32_t>(*style);
-    const std::optional<ListView> point = item.find("pt");
-    if (!point)
-        reporter.fail(item.line(), "a via has no position (pt)");
-    ValueReader position(*point, fileUnit, reporter);
-    via.x = position.length();
-    via.y = position.length();
-    via.rotation = NumberOfChild(item, "rotation", 0.0, reporter);
-    via.flipped = BooleanOfChild(item, "isFlipped", false, reporter);
+    via.place = ReadItemPlace(item, "a via", fileUnit, reporter);
     via.netName = TextOfChild(item, "netNameRef", reporter);
     board.vias.push_back(std::move(via));
 }

@@ -26,10 +26,7 @@ struct Placement {
     std::string refDes;
     std::size_t pattern = 0;   // index into Library::patterns
     std::size_t graphics = 0;  // index into that pattern's graphics
-    Length x;
-    Length y;
-    double rotation = 0.0;  // degrees, counter-clockwise
-    bool flipped = false;   // placed on the bottom side
+    ItemPlace place;           // flipped: placed on the bottom side
     std::uint32_t line = 0;
 };
 
@@ -42,10 +39,7 @@ struct FreePad {
 
 struct BoardVia {
     std::int32_t styleId = 0;
-    Length x;
-    Length y;
-    double rotation = 0.0;
-    bool flipped = false;
+    ItemPlace place;
     std::optional<std::string> netName;
     std::uint32_t line = 0;
 };

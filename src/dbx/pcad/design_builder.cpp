@@ -62,16 +62,17 @@ PlacedPart PlacePart(const Placement& placement, const Library& library, const N
     const PatternDef& pattern = library.patterns[placement.pattern];
     const PatternGraphics& graphics = pattern.graphics[placement.graphics];
     const AttachedPattern* pinMap = PinMapOf(placement, pattern, library, netlist, reporter);
-    const PartFrame frame{{placement.x.databaseUnits, placement.y.databaseUnits}, placement.rotation, placement.flipped};
+    const ItemPlace& at = placement.place;
+    const PartFrame frame{{at.x.databaseUnits, at.y.databaseUnits}, at.rotation, at.flipped};
 
     PlacedPart part;
     part.refDes = FitField(placement.refDes, kTextFieldSize, "the reference designator", reporter);
-    part.side = placement.flipped ? 1 : 0;
+    part.side = placement.place.flipped ? 1 : 0;
     part.pads.reserve(graphics.pads.size());
     for (const PatternPad& pad : graphics.pads) {
         PlacedPad placed;
-        placed.board = PlacePad({pad.x.databaseUnits, pad.y.databaseUnits}, pad.rotation, pad.flipped, frame,
-                                placement.line, reporter);
+        placed.board = PlacePad({pad.place.x.databaseUnits, pad.place.y.databaseUnits}, pad.place.rotation,
+                                pad.place.flipped, frame, placement.line, reporter);
         placed.styleId = pad.styleId;
         placed.pin = PinOfPad(pad, pinMap);
         part.padsOfPin[placed.pin].push_back(part.pads.size());
@@ -212,14 +213,15 @@ private:
             if (!net)
                 continue;
             const PatternPad& pad = freePad.pad;
+            const ItemPlace& at = pad.place;
             design.nets[*net].nodes.push_back({
                 .refDes = {},
                 .pin = FitField(pad.defaultPinDes.value_or(""), kTextFieldSize, "the pin designator", reporter_),
                 .padStyle = pad.styleId,
-                .x = ToDatabaseUnits(pad.x.databaseUnits, freePad.line, reporter_),
-                .y = ToDatabaseUnits(pad.y.databaseUnits, freePad.line, reporter_),
-                .flip = pad.flipped ? 1 : 0,
-                .rotation = ToTenthsOfDegree(pad.rotation, freePad.line, reporter_),
+                .x = ToDatabaseUnits(at.x.databaseUnits, freePad.line, reporter_),
+                .y = ToDatabaseUnits(at.y.databaseUnits, freePad.line, reporter_),
+                .flip = at.flipped ? 1 : 0,
+                .rotation = ToTenthsOfDegree(at.rotation, freePad.line, reporter_),
                 .componentSide = 0,
             });
         }
@@ -233,11 +235,11 @@ private:
                 continue;
             design.nets[*net].items.push_back({
                 .type = kItemTypeVia,
-                .x = ToDatabaseUnits(via.x.databaseUnits, via.line, reporter_),
-                .y = ToDatabaseUnits(via.y.databaseUnits, via.line, reporter_),
+                .x = ToDatabaseUnits(via.place.x.databaseUnits, via.line, reporter_),
+                .y = ToDatabaseUnits(via.place.y.databaseUnits, via.line, reporter_),
                 .viaStyle = via.styleId,
-                .rotation = ToTenthsOfDegree(via.rotation, via.line, reporter_),
-                .flip = via.flipped ? 1 : 0,
+                .rotation = ToTenthsOfDegree(via.place.rotation, via.line, reporter_),
+                .flip = via.place.flipped ? 1 : 0,
             });
         }
     }

@@ -274,14 +274,7 @@ PatternPad ReadPad(ListView pad, Library& library, Unit fileUnit, const Reporter
     if (const std::optional<ListView> padNum = pad.find("padNum"))
         result.padNum = IntegerOf(*padNum, reporter);
     result.styleId = PadStyleId(pad, library, reporter);
-    const std::optional<ListView> point = pad.find("pt");
-    if (!point)
-        reporter.fail(pad.line(), "a pad has no position (pt)");
-    ValueReader position(*point, fileUnit, reporter);
-    result.x = position.length();
-    result.y = position.length();
-    result.rotation = NumberOfChild(pad, "rotation", 0.0, reporter);
-    result.flipped = BooleanOfChild(pad, "isFlipped", false, reporter);
+    result.place = ReadItemPlace(pad, "a pad", fileUnit, reporter);
     result.defaultPinDes = TextOfChild(pad, "defaultPinDes", reporter);
     return result;
 }

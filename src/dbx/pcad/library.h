@@ -18,10 +18,9 @@ namespace nodewick::dbx::pcad {
 struct PatternPad {
     std::optional<std::int32_t> padNum;
     std::int32_t styleId = 0;
-    Length x;
-    Length y;
-    double rotation = 0.0;  // degrees, counter-clockwise
-    bool flipped = false;   // the pad sits on the other side than its part
+    // Relative to the pattern origin; a flipped pad sits on the other side
+    // than its part.
+    ItemPlace place;
     std::optional<std::string> defaultPinDes;
 };
 

@@ -234,6 +234,20 @@ std::optional<std::string> TextOfChild(ListView list, std::string_view keyword, 
     return TextOf(*child, reporter);
 }
 
+ItemPlace ReadItemPlace(ListView item, std::string_view itemName, Unit fileUnit, const Reporter& reporter)
+{
+    const std::optional<ListView> point = item.find("pt");
+    if (!point)
+        reporter.fail(item.line(), std::string(itemName) + " has no position (pt)");
+    ItemPlace place;
+    ValueReader position(*point, fileUnit, reporter);
+    place.x = position.length();
+    place.y = position.length();
+    place.rotation = NumberOfChild(item, "rotation", 0.0, reporter);
+    place.flipped = BooleanOfChild(item, "isFlipped", false, reporter);
+    return place;
+}
+
 std::string NameOf(ListView list, const Reporter& reporter)
 {
     return TextOf(list, reporter);

@@ -78,6 +78,18 @@ double NumberOfChild(ListView list, std::string_view keyword, double missing, co
 bool BooleanOfChild(ListView list, std::string_view keyword, bool missing, const Reporter& reporter);
 std::optional<std::string> TextOfChild(ListView list, std::string_view keyword, const Reporter& reporter);
 
+// Where an item sits and how it is turned: (pt x y), (rotation degrees),
+// (isFlipped True). Every pad, via and placed part has one; a missing (pt) is
+// an error naming the item.
+struct ItemPlace {
+    Length x;
+    Length y;
+    double rotation = 0.0;  // degrees, counter-clockwise
+    bool flipped = false;
+};
+
+ItemPlace ReadItemPlace(ListView item, std::string_view itemName, Unit fileUnit, const Reporter& reporter);
+
 // The name a definition carries as its first value: (padStyleDef "SMD" ...).
 std::string NameOf(ListView list, const Reporter& reporter);
 
