@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <concepts>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The line writer every line of the netlist goes through. A line is a list of
+// items, each with the column it starts at (columns count from 1).
+namespace nodewick::exporter {
+
+inline constexpr std::size_t kMaxItemParts = 6;
+
+struct RecordItem {
+    int column = 1;
+    // An item that is not present is left out of the line altogether: it does
+    // not even move the writer to its column.
+    bool present = true;
+    // A text item is its parts joined as they are: no quotes, no separators.
+    std::array<std::string_view, kMaxItemParts> parts{};
+    // A number item is written " digits " (a "-" in place of the leading
+    // space when negative). A count that never got a value writes nothing.
+    bool isNumber = false;
+    std::optional<std::int64_t> number;
+};
+
+template <typename... Parts>
+    requires(sizeof...(Parts) <= kMaxItemParts && (std::convertible_to<const Parts&, std::string_view> && ...))
+constexpr RecordItem TextItem(int column, const Parts&... parts) noexcept
+{
+    RecordItem item;
+    item.column = column;
+    item.parts = {std::string_view(parts)...};
+    return item;
+}
+
+template <typename... Parts>
+constexpr RecordItem TextItemIf(bool present, int column, const Parts&... parts) noexcept
+{
+    RecordItem item = TextItem(column, parts...);
+    item.present = present;
+    return item;
+}
+
+constexpr RecordItem NumberItem(int column, std::optional<std::int64_t> value) noexcept
+{
+    RecordItem item;
+    item.column = column;
+    item.isNumber = true;
+    item.number = value;
+    return item;
+}
+
+// Appends one line to out, ended by CR LF. The first item starts the line.
+// Before each later item the writer pads with spaces up to the item's column;
+// when the line already reaches past that column, it ends the line and starts
+// the item on a new line, indented to its column.
+void WriteRecord(std::string& out, std::initializer_list<RecordItem> items);
+
+} // namespace nodewick::exporter
