@@ -80,33 +80,35 @@ TEST(PcadSampleBoard, DesignPathIsTheCopyThatWasRead)
     EXPECT_EQ(Sample().design.path, copy.string());
 }
 
+// A pad's board record, worked out by hand below from the file's numbers (mm).
+void ExpectPad(std::string_view refDes, std::string_view pin, std::int32_t x, std::int32_t y, std::int32_t rotation,
+               std::int32_t flip, std::int32_t side)
+{
+    SCOPED_TRACE(::testing::Message() << refDes << "." << pin);
+    const Node& node = NodeOf(refDes, pin);
+    EXPECT_EQ(node.x, x);
+    EXPECT_EQ(node.y, y);
+    EXPECT_EQ(node.rotation, rotation);
+    EXPECT_EQ(node.flip, flip);
+    EXPECT_EQ(node.componentSide, side);
+}
+
 TEST(PcadSampleBoard, PadsOfPartsFlippedAt90)
 {
     // XS3 at (223.3707, 235.6607), rotation 90, flipped.
     // Pin "1" is pad 7 at (-3.5, 3.5): turned 90 it is (-3.5, -3.5),
     // mirrored (3.5, -3.5), on the board (226.8707, 232.1607).
-    const Node& pin1 = NodeOf("XS3", "1");
-    EXPECT_EQ(pin1.x, 22687070);
-    EXPECT_EQ(pin1.y, 23216070);
-    EXPECT_EQ(pin1.rotation, 900);
-    EXPECT_EQ(pin1.flip, 1);
-    EXPECT_EQ(pin1.componentSide, 1);
+    ExpectPad("XS3", "1", 22687070, 23216070, 900, 1, 1);
     // Pin "9" is pad 10 at (-1.125, 7.5): turned (-7.5, -1.125), mirrored
     // (7.5, -1.125), on the board (230.8707, 234.5357).
-    const Node& pin9 = NodeOf("XS3", "9");
-    EXPECT_EQ(pin9.x, 23087070);
-    EXPECT_EQ(pin9.y, 23453570);
+    ExpectPad("XS3", "9", 23087070, 23453570, 900, 1, 1);
 }
 
 TEST(PcadSampleBoard, PadsOfAPartFlippedAt0)
 {
     // Z2 at (261.4707, 266.2807), rotation 0, flipped. Pin "1" is pad 1 at
     // (0, -0.5): mirrored (0, -0.5), on the board (261.4707, 265.7807).
-    const Node& pin1 = NodeOf("Z2", "1");
-    EXPECT_EQ(pin1.x, 26147070);
-    EXPECT_EQ(pin1.y, 26578070);
-    EXPECT_EQ(pin1.flip, 1);
-    EXPECT_EQ(pin1.rotation, 0);
+    ExpectPad("Z2", "1", 26147070, 26578070, 0, 1, 1);
 }
 
 TEST(PcadSampleBoard, PadsFlippedWithinAFlippedPartAreOnTop)
@@ -115,15 +117,9 @@ TEST(PcadSampleBoard, PadsFlippedWithinAFlippedPartAreOnTop)
     // at (7.8, -8.45), flipped within the pattern: turned 180 it is
     // (-7.8, 8.45), mirrored (7.8, 8.45), on the board (255.9707, 222.8307);
     // flipped twice, its copper is on top.
-    const Node& pin1 = NodeOf("HG1", "1");
-    EXPECT_EQ(pin1.x, 25597070);
-    EXPECT_EQ(pin1.y, 22283070);
-    EXPECT_EQ(pin1.flip, 0);
-    EXPECT_EQ(pin1.rotation, 1800);
-    EXPECT_EQ(pin1.componentSide, 1);
-    // Every one of HG1's 22 flipped pads on a net is on top; its pads 1 to 3
-    // and 26, 27 (pins 23, 24, 26, 27, 28) are not flipped in the pattern
-    // and stay at the bottom with the part.
+    ExpectPad("HG1", "1", 25597070, 22283070, 1800, 0, 1);
+    // HG1's nets name its pins 1 to 22, all pads flipped within the pattern:
+    // every one is on top. (Its unflipped pads, pins 23 to 28, are on no net.)
     int onTop = 0;
     int atBottom = 0;
     for (const Net& net : Sample().design.nets) {
@@ -140,12 +136,7 @@ TEST(PcadSampleBoard, SurfacePadsOfPartsOnTopAreAtTheirPlace)
 {
     // R2 (RC0805_0) at (216.3707, 213.2807), rotation 0, on top. Pin "1" is
     // pad 1 at (-1, 0), turned 270 in its pattern: (215.3707, 213.2807).
-    const Node& pin1 = NodeOf("R2", "1");
-    EXPECT_EQ(pin1.x, 21537070);
-    EXPECT_EQ(pin1.y, 21328070);
-    EXPECT_EQ(pin1.rotation, 2700);
-    EXPECT_EQ(pin1.flip, 0);
-    EXPECT_EQ(pin1.componentSide, 0);
+    ExpectPad("R2", "1", 21537070, 21328070, 2700, 0, 0);
 }
 
 } // namespace
