@@ -8,6 +8,13 @@
 
 #include "contact_line.h"
 
+// The picture is compiled into this static library; a program linking it must
+// register it before use. The macro must stand outside any namespace.
+static void RegisterAboutPicture()
+{
+    Q_INIT_RESOURCE(about);
+}
+
 namespace nodewick::ui {
 
 Form2::Form2(QWidget* parent) : QDialog(parent)
@@ -15,6 +22,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("About"));
 
+    RegisterAboutPicture();
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setPixmap(QPixmap(QStringLiteral(":/nodewick/about.png")));

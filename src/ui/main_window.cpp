@@ -241,7 +241,10 @@ void Pcad::buildMenu()
 
 void Pcad::showStatus(const std::string& message)
 {
-    statusLabel_->setText(QString::fromStdString(message));
+    const QString text = QString::fromStdString(message);
+    statusLabel_->setText(text);
+    // A message of the program's own is often longer than the line.
+    statusLabel_->setToolTip(text);
 }
 
 void Pcad::startUp()

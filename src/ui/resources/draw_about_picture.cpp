@@ -9,10 +9,10 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace {
 
@@ -36,26 +36,18 @@ void DrawBoard(QPainter& painter, const QRectF& board)
     painter.drawRoundedRect(board, 6, 6);
 }
 
-void DrawTraces(QPainter& painter)
+void DrawTrack(QPainter& painter, std::initializer_list<QPointF> corners)
 {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kCopper, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    QPainterPath net1;
-    net1.moveTo(36, 120);
-    net1.lineTo(36, 140);
-    net1.lineTo(64, 168);
-    net1.lineTo(112, 168);
-    painter.drawPath(net1);
-    QPainterPath net2;
-    net2.moveTo(124, 112);
-    net2.lineTo(124, 136);
-    net2.lineTo(96, 136);
-    net2.lineTo(80, 152);
-    painter.drawPath(net2);
-    QPainterPath net3;
-    net3.moveTo(20, 184);
-    net3.lineTo(140, 184);
-    painter.drawPath(net3);
+    painter.drawPolyline(QPolygonF(QList<QPointF>(corners)));
+}
+
+void DrawTraces(QPainter& painter)
+{
+    DrawTrack(painter, {{36, 120}, {36, 140}, {64, 168}, {112, 168}});
+    DrawTrack(painter, {{124, 112}, {124, 136}, {96, 136}, {80, 152}});
+    DrawTrack(painter, {{20, 184}, {140, 184}});
 }
 
 // The tester's gantry the needles hang from.

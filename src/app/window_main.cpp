@@ -1,0 +1,89 @@
+// nodewick [DESIGN]: the window, with DESIGN held open by the stand-in editor
+// as the PCB editor would hold it. Without DESIGN, or when it cannot be
+// loaded, the window starts as with no design open.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPixmap>
+#include <QTimer>
+
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "dbx/design_file.h"
+#include "dbx/stand_in_editor.h"
+#include "ui/main_window.h"
+#include "ui/window_services.h"
+
+namespace {
+
+struct OpenedEditor {
+    std::unique_ptr<nodewick::dbx::StandInEditor> editor;
+    std::string loadError;  // shown in the status line instead of the DBX status
+};
+
+OpenedEditor OpenEditor(const QString& designFile)
+{
+    using nodewick::dbx::StandInEditor;
+    if (designFile.isEmpty())
+        return {std::make_unique<StandInEditor>(std::nullopt), {}};
+    try {
+        nodewick::dbx::LoadedDesign loaded = nodewick::dbx::LoadDesignFile(designFile.toStdString());
+        for (const std::string& warning : loaded.warnings)
+            std::cerr << warning << '\n';
+        return {std::make_unique<StandInEditor>(std::move(loaded.design)), {}};
+    } catch (const std::exception& error) {
+        // A file that does not load, or a design the editor refuses.
+        std::cerr << error.what() << '\n';
+        return {std::make_unique<StandInEditor>(std::nullopt), error.what()};
+    }
+}
+
+// For the README and for checking the layout under a real X server: once the
+// window is on screen, save a picture of it and end as End would.
+void TakeScreenshotWhenShown(nodewick::ui::Pcad& window, const QString& file)
+{
+    QTimer::singleShot(500, &window, [&window, file] {
+        if (!window.grab().save(file))
+            std::cerr << "cannot write the screenshot " << file.toStdString() << '\n';
+        window.close();
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("nodewick"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the IPC-D-356A test netlist of the design open in the PCB editor."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("DESIGN"),
+                                 QStringLiteral("Design file for the stand-in editor to hold open."),
+                                 QStringLiteral("[DESIGN]"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save a picture of the window to FILE and end."),
+                                        QStringLiteral("FILE"));
+    parser.addOption(screenshot);
+    parser.process(application);
+    const QStringList designs = parser.positionalArguments();
+    if (designs.size() > 1) {
+        std::cerr << "nodewick: one design file at most\n";
+        return 2;
+    }
+
+    OpenedEditor opened = OpenEditor(designs.value(0));
+    nodewick::ui::Pcad window(*opened.editor, nodewick::ui::DesktopServices());
+    if (!opened.loadError.empty())
+        window.showStatus(opened.loadError);
+    window.show();
+    if (parser.isSet(screenshot))
+        TakeScreenshotWhenShown(window, parser.value(screenshot));
+    return QApplication::exec();
+}

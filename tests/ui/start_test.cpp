@@ -1,0 +1,154 @@
+// Start as the engineer presses it: the window's choices go to the export run,
+// its status texts show, and the program is asked to end; a failed run stays
+// on screen.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "dbx/stand_in_editor.h"
+#include "export/export_run.h"
+#include "ui/main_window.h"
+#include "ui/offset_dialog.h"
+#include "window_harness.h"
+
+namespace nodewick::ui::testing {
+namespace {
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void Click(QWidget* root, const char* name)
+{
+    QTest::mouseClick(Find<QAbstractButton>(root, name), Qt::LeftButton);
+}
+
+// The same run without the window, as the command-line exporter makes it.
+exporter::ExportResult ExportDirectly(const dbx::Design& design, const exporter::ExportChoices& choices)
+{
+    dbx::StandInEditor editor(design);
+    dbx::DbxContext context;
+    editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
+    dbx::DesignInfo info;
+    const dbx::DbxStatus status = editor.TGetDesignInfo(context, info);
+    const exporter::ExportHooks hooks{
+        .showStatus = [](const std::string&) {},
+        .showFile = [](const std::string&) {},
+        .dateTimeText = [] { return std::string(kFixedDateTime); },
+        .openInViewer = [](const std::string&) {},
+    };
+    return exporter::RunExport(editor, context, status, choices, hooks);
+}
+
+} // namespace
+
+class StartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startWritesWhatTheExportRunWritesAndEnds();
+    void failedRunShowsItsErrorAndStaysOpen();
+};
+
+void StartTest::startWritesWhatTheExportRunWritesAndEnds()
+{
+    QTemporaryDir windowFolder;
+    Heard heard;
+    dbx::StandInEditor editor(WiredDesign(windowFolder.path().toStdString()));
+    Pcad window(editor, ListeningServices(heard));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* client = window.centralWidget();
+
+    // Millimetres, Tie off, View on, an X offset, Bottom moved to the top.
+    Click(client, "Option2");
+    Click(client, "Check1");
+    Click(client, "Check2");
+    Find<QAction>(&window, "Offset_1")->trigger();
+    QLineEdit* text1 = Find<QLineEdit>(&window.offsetDialog(), "Text1");
+    text1->selectAll();
+    QTest::keyClicks(text1, QStringLiteral("1.25"));
+    Click(&window.offsetDialog(), "Command1");
+    auto* layers = Find<QListWidget>(client, "List2");
+    layers->setCurrentRow(3);
+    for (int press = 0; press < 3; ++press)
+        Click(client, "Command1");
+
+    Click(client, "Start");
+
+    QCOMPARE(heard.quits, 1);
+    QCOMPARE(Find<QLabel>(client, "Status_label")->text(), QStringLiteral("Written to .board.ipc"));
+    QCOMPARE(Find<QLabel>(client, "Status_label3")->text(), QStringLiteral("board.pcb"));
+    const QString netlistPath = QDir(windowFolder.path()).filePath(QStringLiteral("board.ipc"));
+    QCOMPARE(heard.viewed, std::vector<std::string>{netlistPath.toStdString()});
+    for (const char* name :
+         {"Check1", "Command1", "Command2", "Command3", "Command4", "Command5", "Option1", "Option2", "Check2", "Start"})
+        QVERIFY2(!Find<QWidget>(client, name)->isEnabled(), name);
+
+    // The order shown is the order saved and the order of the layer lines.
+    QCOMPARE(Contents(QDir(windowFolder.path()).filePath(QStringLiteral("Nodewick.ini"))),
+             QByteArray("Bottom   2\r\nTop   1\r\nGND   3\r\nInner   4\r\n"));
+    const QByteArray netlist = Contents(netlistPath);
+    QVERIFY(netlist.contains("C ************Layer 1 Bottom   2**********\r\n"
+                             "C ************Layer 2 Top   1**********\r\n"
+                             "C ************Layer 3 GND   3**********\r\n"
+                             "C ************Layer 4 Inner   4**********\r\n"));
+    QVERIFY(netlist.contains("P  UNITS CUST 1\r\n"));
+    QVERIFY(netlist.endsWith("999\r\n"));
+
+    QTemporaryDir directFolder;
+    const exporter::ExportResult direct = ExportDirectly(
+        WiredDesign(directFolder.path().toStdString()),
+        exporter::ExportChoices{.units = exporter::Units::Millimetres,
+                                .tie = false,
+                                .view = true,
+                                .offsetXText = "1.25",
+                                .offsetYText = "0.000mm",
+                                .layerList = {"Bottom   2", "Top   1", "GND   3", "Inner   4"}});
+    QVERIFY2(direct.written, direct.error.c_str());
+    QCOMPARE(netlist, Contents(QString::fromStdString(direct.netlistPath)));
+}
+
+void StartTest::failedRunShowsItsErrorAndStaysOpen()
+{
+    QTemporaryDir folder;
+    const std::string missingFolder = folder.path().toStdString() + "/missing";
+    Heard heard;
+    dbx::StandInEditor editor(WiredDesign(missingFolder));
+    Pcad window(editor, ListeningServices(heard));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* client = window.centralWidget();
+
+    Click(client, "Start");
+
+    QCOMPARE(heard.quits, 0);
+    QVERIFY(window.isVisible());
+    const QString shown = Find<QLabel>(client, "Status_label")->text();
+    QVERIFY2(shown.contains(QStringLiteral("missing")), qPrintable(shown));
+    QVERIFY(!shown.startsWith(QStringLiteral("Written to")));
+    QVERIFY(heard.viewed.empty());
+    QVERIFY(!QFile::exists(QString::fromStdString(missingFolder + "/board.ipc")));
+    QVERIFY(!Find<QWidget>(client, "Start")->isEnabled());
+
+    Click(client, "Exit");
+    QCOMPARE(heard.quits, 1);
+}
+
+} // namespace nodewick::ui::testing
+
+QTEST_MAIN(nodewick::ui::testing::StartTest)
+#include "start_test.moc"
