@@ -37,7 +37,8 @@ struct ExportResult {
     std::int64_t netCount = 0;
     std::int64_t padRecords = 0;
     std::int64_t viaRecords = 0;
-    std::vector<std::string> warnings;
+    std::vector<std::string> warnings;  // the first ones word for word, then how many more
+    std::int64_t warningCount = 0;
 };
 
 // One export run over the open design: writes the settings file and the

@@ -1,0 +1,73 @@
+#include "date_time_text.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
+#include <string_view>
+
+namespace nodewick::exporter {
+namespace {
+
+// The environment's time formats only; numbers and everything else stay as
+// they are, and the program's global locale is never touched.
+std::locale RegionalTimeLocale()
+{
+    try {
+        return std::locale(std::locale::classic(), "", std::locale::time);
+    } catch (const std::runtime_error&) {
+        return std::locale::classic();  // LC_TIME names a locale this system lacks
+    }
+}
+
+std::string Formatted(const std::tm& time, const std::locale& locale)
+{
+    std::ostringstream text;
+    text.imbue(locale);
+    text << std::put_time(&time, "%x %X");
+    return text.str();
+}
+
+// The netlist is single-byte text: a regional format that needs other
+// characters falls back to the plain one.
+bool IsPlainText(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string DateTimeText(std::time_t instant, bool utc)
+{
+    std::tm time{};
+    if (utc)
+        ::gmtime_r(&instant, &time);
+    else
+        ::localtime_r(&instant, &time);
+    std::string text = Formatted(time, RegionalTimeLocale());
+    if (!IsPlainText(text))
+        text = Formatted(time, std::locale::classic());
+    return text;
+}
+
+std::string DateTimeText()
+{
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch == nullptr)
+        return DateTimeText(std::time(nullptr), false);
+    const std::string_view text(epoch);
+    long long seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size())
+        throw std::runtime_error("SOURCE_DATE_EPOCH is \"" + std::string(text) +
+                                 "\", not a whole number of seconds since 1970");
+    return DateTimeText(static_cast<std::time_t>(seconds), true);
+}
+
+} // namespace nodewick::exporter

@@ -1,0 +1,239 @@
+#include "export_run.h"
+
+#include <cmath>
+#include <limits>
+
+#include "design_names.h"
+#include "dbx/status_text.h"
+#include "dbx/trim_null.h"
+#include "export_error.h"
+#include "layer_list.h"
+#include "layer_positions.h"
+#include "net_order.h"
+#include "netlist_file.h"
+#include "netlist_lines.h"
+#include "offset_text.h"
+#include "pad_records.h"
+#include "record_context.h"
+#include "settings_file.h"
+#include "tie_net.h"
+#include "units.h"
+#include "via_records.h"
+#include "warnings.h"
+
+namespace nodewick::exporter {
+namespace {
+
+// Closes the DBX conversation on every way out of the run, failures included;
+// the normal end closes it earlier, before the end record is written.
+class Conversation {
+public:
+    Conversation(dbx::Dbx& dbx, dbx::DbxContext& context) : dbx_(dbx), context_(context) {}
+    ~Conversation() { close(); }
+    Conversation(const Conversation&) = delete;
+    Conversation& operator=(const Conversation&) = delete;
+
+    void close()
+    {
+        if (open_)
+            dbx_.TCloseDesign(context_, "");
+        open_ = false;
+    }
+
+private:
+    dbx::Dbx& dbx_;
+    dbx::DbxContext& context_;
+    bool open_ = true;
+};
+
+// An offset text in database units. One that does not fit a 32-bit signed
+// integer would wrap every location it is added to, so it is refused before
+// any file is written.
+std::int32_t OffsetInDatabaseUnits(const std::string& text, char axis, Units units)
+{
+    const double value = RoundHalfEven(OffsetTextValue(text) * UnitScale(units));
+    if (!(value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()))
+        throw ExportError(std::string("The ") + axis + " offset \"" + text + "\" is out of range: in " +
+                          (units == Units::Mils ? "mils" : "millimetres") +
+                          " it comes to more than a coordinate holds (" +
+                          FormatOffset(std::numeric_limits<std::int32_t>::min() / UnitScale(units), units) + " to " +
+                          FormatOffset(std::numeric_limits<std::int32_t>::max() / UnitScale(units), units) + ")");
+    return static_cast<std::int32_t>(value);
+}
+
+// The layer, component and pad counts of the header.
+struct DesignCounts {
+    Count layers;
+    Count components;
+    std::int64_t padTotal = 0;
+    std::int64_t padTop = 0;
+    std::int64_t padBottom = 0;
+};
+
+DesignCounts CountDesign(dbx::Dbx& dbx, dbx::DbxContext& context)
+{
+    DesignCounts counts;
+    dbx::LayerRecord layer;
+    for (dbx::DbxStatus status = dbx.TGetFirstLayer(context, layer); status == dbx::status::kSuccess;
+         status = dbx.TGetNextLayer(context, layer)) {
+        if (IsListedLayerType(layer.layerType))
+            counts.layers = counts.layers.value_or(0) + 1;
+    }
+    dbx::ComponentRecord component;
+    for (dbx::DbxStatus status = dbx.TGetFirstComponent(context, component); status == dbx::status::kSuccess;
+         status = dbx.TGetNextComponent(context, component)) {
+        counts.components = counts.components.value_or(0) + 1;
+        counts.padTotal += component.padCount;
+        (component.side == 0 ? counts.padTop : counts.padBottom) += component.padCount;
+    }
+    return counts;
+}
+
+std::string NetStatusText(std::size_t index, const std::string& netName)
+{
+    std::string text = "Nodes ";
+    text += Decimal(static_cast<std::int64_t>(index)).view();
+    text += " Nets Name ";
+    text += netName;
+    return text;
+}
+
+class ExportRun {
+public:
+    ExportRun(dbx::Dbx& dbx, dbx::DbxContext& context, const ExportChoices& choices, const ExportHooks& hooks,
+              ExportResult& result)
+        : dbx_(dbx), context_(context), choices_(choices), hooks_(hooks), result_(result), conversation_(dbx, context)
+    {
+    }
+
+    void run(dbx::DbxStatus status)
+    {
+        const Units units = choices_.units;
+        const std::int32_t offsetX = OffsetInDatabaseUnits(choices_.offsetXText, 'X', units);
+        const std::int32_t offsetY = OffsetInDatabaseUnits(choices_.offsetYText, 'Y', units);
+
+        hooks_.showStatus(dbx::StatusText(status));
+        if (status != dbx::status::kSuccess)
+            throw ExportError("No design is open (" + dbx::StatusText(status) + "); nothing was written");
+
+        dbx::DesignInfo info;
+        dbx_.TGetDesignInfo(context_, info);
+        const DesignNames names = DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
+        hooks_.showFile(names.file);
+
+        result_.settingsPath = WriteSettingsFile(names.folder, choices_.layerList);
+
+        const NetCollection nets = CollectNets(dbx_, context_);
+        if (nets.skippedAllNets)
+            warnings_.add("No net was written: the net with id 1 has no first node (" +
+                          dbx::StatusText(*nets.skippedAllNets) + ")");
+        const DesignCounts counts = CountDesign(dbx_, context_);
+
+        NetlistFile file(names.folder, names.outputFile);
+        std::string& out = file.buffer();
+        const std::string dateTime = hooks_.dateTimeText();
+        const std::string shownOffsetX = FormatOffset(offsetX / UnitScale(units), units);
+        const std::string shownOffsetY = FormatOffset(offsetY / UnitScale(units), units);
+        WriteHeader(out, HeaderFields{
+            .designFile = names.file,
+            .drawingNumber = dbx::TrimNull(info.drawingNumber.field()),
+            .title = dbx::TrimNull(info.title.field()),
+            .revision = dbx::TrimNull(info.revision.field()),
+            .engineer = dbx::TrimNull(info.engineer.field()),
+            .dateTime = dateTime,
+            .components = counts.components,
+            .nets = static_cast<std::int64_t>(nets.nets.size()),
+            .padTotal = counts.padTotal,
+            .padTop = counts.padTop,
+            .padBottom = counts.padBottom,
+            .connectedPins = nets.connectedPins,
+            .layers = counts.layers,
+            .offsetX = shownOffsetX,
+            .offsetY = shownOffsetY,
+        });
+        WriteLayerLines(out, choices_.layerList);
+        WriteParameterLines(out, names.file, units);
+
+        const LayerPositions layers(choices_.layerList);
+        RecordContext records{.dbx = dbx_, .context = context_, .units = units, .unitDivisor = UnitDivisor(units),
+                              .offsetX = offsetX, .offsetY = offsetY, .layers = layers, .file = file,
+                              .warnings = warnings_};
+        writeNets(records, nets.nets);
+
+        conversation_.close();
+        WriteEndRecord(out);
+        file.commit();
+
+        result_.written = true;
+        result_.netlistPath = file.finalPath();
+        result_.netCount = static_cast<std::int64_t>(nets.nets.size());
+        hooks_.showStatus("Written to ." + names.outputFile);
+    }
+
+    void collectWarnings()
+    {
+        result_.warnings = warnings_.list();
+        result_.warningCount = warnings_.count();
+    }
+
+private:
+    void writeNets(RecordContext& records, const std::vector<NetKey>& nets)
+    {
+        std::int64_t aliases = 0;
+        dbx::NetRecord net;
+        dbx::ItemRecord firstNode;
+        for (std::size_t i = 0; i < nets.size(); ++i) {
+            const std::int32_t netId = nets[i].netId;
+            dbx_.TGetNetById(context_, netId, net);
+            const dbx::DbxStatus nodeStatus = dbx_.TGetFirstNetNode(context_, netId, firstNode);
+
+            std::string name = dbx::TrimNull(net.netName.field());
+            if (choices_.tie) {
+                TieAttribute tie = TieAttribut(dbx_, context_, net.netId);
+                if (tie.isTieNet())
+                    name = std::move(tie.value);
+            }
+            hooks_.showStatus(NetStatusText(i, name));
+
+            std::string recordName = name;
+            if (NeedsAlias(name)) {
+                recordName = AliasName(++aliases);
+                WriteAliasLine(records.file.buffer(), recordName, name);
+            }
+            const CurrentNet current{.id = netId, .recordName = recordName, .fullName = name};
+            result_.padRecords += padsxy(records, current, firstNode, nodeStatus);
+            result_.viaRecords += viasxy(records, current);
+        }
+    }
+
+    dbx::Dbx& dbx_;
+    dbx::DbxContext& context_;
+    const ExportChoices& choices_;
+    const ExportHooks& hooks_;
+    ExportResult& result_;
+    Conversation conversation_;
+    Warnings warnings_;
+};
+
+} // namespace
+
+ExportResult RunExport(dbx::Dbx& dbx, dbx::DbxContext& context, dbx::DbxStatus status, const ExportChoices& choices,
+                       const ExportHooks& hooks)
+{
+    ExportResult result;
+    {
+        ExportRun run(dbx, context, choices, hooks, result);
+        try {
+            run.run(status);
+        } catch (const std::exception& error) {
+            result = ExportResult{};
+            result.error = error.what();
+        }
+        run.collectWarnings();
+    }
+    if (result.written && choices.view)
+        hooks.openInViewer(result.netlistPath);
+    return result;
+}
+
+} // namespace nodewick::exporter

@@ -1,0 +1,108 @@
+#include "net_order.h"
+
+#include <algorithm>
+
+#include "dbx/trim_null.h"
+#include "short_text.h"
+#include "tie_net.h"
+
+namespace nodewick::exporter {
+namespace {
+
+// The net whose first node decides whether there are nets to write at all.
+constexpr std::int32_t kFirstNetId = 1;
+
+constexpr std::string_view kSortLastPrefix = "zzz";
+
+bool IsSupplyLike(std::string_view name)
+{
+    return name.starts_with('+') || name.starts_with('-') || name.starts_with("GND") || name.starts_with("VCC") ||
+           name.starts_with("SHI");
+}
+
+// The digit 0 counts as a digit in neither test: A05 still gets its 0.
+bool IsDigit1To9(char c)
+{
+    return c >= '1' && c <= '9';
+}
+
+unsigned char Folded(char c) noexcept
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
+bool BytesLess(std::string_view a, std::string_view b) noexcept
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
+}
+
+} // namespace
+
+std::string SortName(std::string_view netName)
+{
+    std::string name(netName);
+    if (IsSupplyLike(name))
+        name.insert(0, kSortLastPrefix);
+    // A single trailing digit gets a leading 0, so that NET2 sorts before
+    // NET10. A one-character name has nothing before its digit: "5" sorts as
+    // "05". An empty name stays empty.
+    const std::size_t length = name.size();
+    if (length > 0 && IsDigit1To9(name[length - 1]) && (length == 1 || !IsDigit1To9(name[length - 2])))
+        name.insert(length - 1, "0");
+    return name;
+}
+
+std::string OrderKey(std::string_view sortName, std::int32_t netId)
+{
+    std::string key(sortName);
+    key += '.';
+    key += Decimal(netId).view();
+    return key;
+}
+
+bool KeyLess(std::string_view a, std::string_view b) noexcept
+{
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (Folded(a[i]) != Folded(b[i]))
+            return Folded(a[i]) < Folded(b[i]);
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return BytesLess(a, b);
+}
+
+NetCollection CollectNets(dbx::Dbx& dbx, dbx::DbxContext& context)
+{
+    NetCollection collection;
+    dbx::NetRecord net;
+    dbx::DbxStatus status = dbx.TGetFirstNet(context, net);
+    if (status != dbx::status::kSuccess)
+        return collection;
+    dbx::ItemRecord node;
+    if (const dbx::DbxStatus gate = dbx.TGetFirstNetNode(context, kFirstNetId, node); gate != dbx::status::kSuccess) {
+        collection.skippedAllNets = gate;
+        return collection;
+    }
+    for (; status == dbx::status::kSuccess; status = dbx.TGetNextNet(context, net)) {
+        const TieAttribute tie = TieAttribut(dbx, context, net.netId);
+        const std::string sortName = tie.isTieNet() ? tie.value : SortName(dbx::TrimNull(net.netName.field()));
+        collection.nets.push_back(NetKey{.key = OrderKey(sortName, net.netId), .netId = net.netId});
+        collection.connectedPins = collection.connectedPins.value_or(0) + net.nodeCount;
+    }
+    std::sort(collection.nets.begin(), collection.nets.end(),
+              [](const NetKey& a, const NetKey& b) { return KeyLess(a.key, b.key); });
+    return collection;
+}
+
+std::string AliasName(std::int64_t aliasNumber)
+{
+    std::string alias = "NNAME";
+    alias += Decimal(aliasNumber).view();
+    return alias;
+}
+
+} // namespace nodewick::exporter

@@ -1,0 +1,157 @@
+#include "pad_records.h"
+
+#include <optional>
+
+#include "dbx/status_text.h"
+#include "dbx/trim_null.h"
+#include "test_records.h"
+
+namespace nodewick::exporter {
+namespace {
+
+// The record's fields hold 6 characters of the reference designator and 5 of
+// the pin designator.
+constexpr std::size_t kRefDesLength = 6;
+constexpr std::size_t kPinLength = 5;
+
+constexpr std::int32_t kTopLayer = 1;
+constexpr std::int32_t kBottomLayer = 2;
+
+std::string PadName(const std::string& refDes, const std::string& pin)
+{
+    if (refDes.empty())
+        return "free pad" + (pin.empty() ? std::string() : " pin " + pin);
+    return "pad " + refDes + "-" + pin;
+}
+
+// The layer seen from the other side of the board; only the outer copper
+// layers have one.
+std::optional<std::int32_t> MirroredLayer(std::int32_t layerId)
+{
+    if (layerId == kTopLayer)
+        return kBottomLayer;
+    if (layerId == kBottomLayer)
+        return kTopLayer;
+    return std::nullopt;
+}
+
+class PadWriter {
+public:
+    PadWriter(RecordContext& records, const CurrentNet& net, const dbx::ItemRecord& node)
+        : records_(records), net_(net), node_(node), refDes_(dbx::TrimNull(node.pad.refDes.field())),
+          pin_(dbx::TrimNull(node.pad.pinDes.field()))
+    {
+    }
+
+    // False when the pad's style cannot be read: the pad is left out, with a
+    // warning, rather than written with another pad's hole.
+    bool write()
+    {
+        dbx::PadViaStyle style;
+        if (const dbx::DbxStatus status = records_.dbx.TGetPadStyle(records_.context, node_.pad.padStyleId, style);
+            status != dbx::status::kSuccess) {
+            warn("pad style " + std::to_string(node_.pad.padStyleId) + " cannot be read (" + dbx::StatusText(status) +
+                 "); no test record written");
+            return false;
+        }
+        const ShortText<16> drill = PadDrillText(style.holeDiameter, records_.unitDivisor);
+        const ShortText<48> featureSize = drill.empty() ? surfaceFeatureSize() : ShortText<48>();
+
+        // A drilled pad through the whole board is reached from both sides;
+        // otherwise the pad's own side decides.
+        const bool bottom = node_.pad.flip == 1;
+        std::int64_t access = bottom ? records_.layers.count() : 1;
+        char soldermask = bottom ? '2' : '1';
+        if (style.startLayer == kTopLayer && style.endLayer == kBottomLayer && !drill.empty()) {
+            access = 0;
+            soldermask = '3';
+        }
+
+        auto describe = [this] { return where(); };
+        const LocationText x = CheckedLocation(records_, node_.pad.x, records_.offsetX, 'X', describe);
+        const LocationText y = CheckedLocation(records_, node_.pad.y, records_.offsetY, 'Y', describe);
+        const std::string_view refDes = std::string_view(refDes_).substr(0, kRefDesLength);
+        WritePadRecord(records_.file.buffer(), {
+            .netName = net_.recordName,
+            .refDes = refDes.empty() ? std::string_view("ICT") : refDes,
+            .pin = std::string_view(pin_).substr(0, kPinLength),
+            .drill = drill,
+            .access = TwoDigitText(access),
+            .x = x,
+            .y = y,
+            .featureSize = featureSize,
+            .soldermask = soldermask,
+        });
+        records_.file.flushWhenFull();
+        return true;
+    }
+
+private:
+    // Pad styles are drawn from the top: a surface pad of a part on the bottom
+    // side may have its copper on layer 1 only. When the pad's own side gives
+    // no shape, the mirrored layer is asked once more.
+    ShortText<48> surfaceFeatureSize()
+    {
+        const std::int32_t layer = static_cast<std::int32_t>(std::int64_t{node_.component.side} + 1);
+        std::optional<dbx::ShapeRecord> shape = shapeOn(layer);
+        if (!shape) {
+            if (const std::optional<std::int32_t> mirrored = MirroredLayer(layer))
+                shape = shapeOn(*mirrored);
+        }
+        if (!shape) {
+            warn("pad style " + std::to_string(node_.pad.padStyleId) + " has no copper on layer " +
+                 std::to_string(layer) + (MirroredLayer(layer) ? " nor on the mirrored layer" : "") +
+                 "; written with size 0");
+            shape = dbx::ShapeRecord{};
+        }
+        const SizeText width = size(shape->width, "width");
+        const SizeText height = size(shape->height, "height");
+        return FeatureSizeText(width.digits, height.digits, RotationText(node_.pad.rotation));
+    }
+
+    // The shape on one layer, when the query succeeds with any copper.
+    std::optional<dbx::ShapeRecord> shapeOn(std::int32_t layerId)
+    {
+        dbx::ShapeRecord shape;
+        const dbx::DbxStatus status =
+            records_.dbx.TGetPadShapeByLayer(records_.context, node_.pad.padStyleId, layerId, shape);
+        if (status != dbx::status::kSuccess || (shape.width == 0 && shape.height == 0))
+            return std::nullopt;
+        return shape;
+    }
+
+    SizeText size(std::int32_t databaseUnits, const char* what)
+    {
+        SizeText text = PadSizeText(databaseUnits, records_.unitDivisor);
+        if (text.clamped)
+            warn(std::string("the ") + what + " " + std::to_string(databaseUnits / records_.unitDivisor) + " " +
+                 std::string(OutputUnitText(records_.units)) + " does not fit the four-digit size field; written as " +
+                 std::string(text.digits.view()));
+        return text;
+    }
+
+    std::string where() const { return "Net " + std::string(net_.fullName) + ", " + PadName(refDes_, pin_); }
+
+    void warn(const std::string& what) { records_.warnings.add(where() + ": " + what); }
+
+    RecordContext& records_;
+    const CurrentNet& net_;
+    const dbx::ItemRecord& node_;
+    std::string refDes_;
+    std::string pin_;
+};
+
+} // namespace
+
+std::int64_t padsxy(RecordContext& records, const CurrentNet& net, dbx::ItemRecord& node, dbx::DbxStatus status)
+{
+    std::int64_t written = 0;
+    // Any status other than 0 ends the walk, a negative one included.
+    for (; status == dbx::status::kSuccess; status = records.dbx.TGetNextNetNode(records.context, node)) {
+        if (PadWriter(records, net, node).write())
+            ++written;
+    }
+    return written;
+}
+
+} // namespace nodewick::exporter

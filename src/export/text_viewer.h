@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace nodewick::exporter {
+
+// Opens a file in the desktop's text editor: the program the environment
+// variable NODEWICK_VIEWER names, else xdg-open. The file name is its one
+// argument; no shell sees it, so names with spaces work. The editor is left
+// running. Returns why it could not be started, or nothing.
+std::optional<std::string> OpenInTextViewer(const std::string& path);
+
+} // namespace nodewick::exporter
