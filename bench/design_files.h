@@ -16,7 +16,7 @@ std::map<std::string, DesignFormat> DesignFormatNames();
 
 struct GeneratedDesign {
     std::uintmax_t bytes = 0;
-    BoardCounts counts;
+    BoardCounts counts{};
 };
 
 // Makes the board of `spec` and writes it in `format`. Throws on bad

@@ -23,7 +23,7 @@ struct BoardSpec {
 
 struct SynthLayer {
     std::int32_t id = 0;
-    std::string name;
+    std::string name{};
     std::int32_t type = 0;  // 0 signal, 1 plane, 2 non-signal
 };
 
@@ -34,11 +34,11 @@ struct SynthShape {
 };
 
 struct SynthStyle {
-    std::string name;
+    std::string name{};
     std::int32_t hole = 0;
     std::int32_t start = 1;
     std::int32_t end = 2;
-    std::vector<SynthShape> shapes;
+    std::vector<SynthShape> shapes{};
 };
 
 // A pad of a footprint, relative to the footprint's origin.
@@ -48,21 +48,21 @@ struct PackagePad {
     std::int32_t style = 0;
     std::int32_t rotation = 0;
     bool flipped = false;  // copper on the other side than the component's
-    std::string pin;
+    std::string pin{};
 };
 
 enum class PackageKind { Resistor, Capacitor, Transistor, Chip, Connector, TestPoint, MountingHole };
 
 struct Package {
-    std::string name;
-    std::string refPrefix;
+    std::string name{};
+    std::string refPrefix{};
     PackageKind kind = PackageKind::Resistor;
-    std::vector<PackagePad> pads;
+    std::vector<PackagePad> pads{};
 };
 
 struct Placement {
     std::uint32_t package = 0;
-    std::string refDes;
+    std::string refDes{};
     std::int32_t x = 0;
     std::int32_t y = 0;
     std::int32_t rotation = 0;
@@ -93,22 +93,22 @@ struct SynthVia {
 };
 
 struct SynthAttribute {
-    std::string name;
-    std::string value;
+    std::string name{};
+    std::string value{};
 };
 
 struct SynthNet {
-    std::string name;  // Windows-1252
-    std::vector<SynthAttribute> attributes;
-    std::vector<NodeRef> nodes;
-    std::vector<SynthVia> vias;
+    std::string name{};  // Windows-1252
+    std::vector<SynthAttribute> attributes{};
+    std::vector<NodeRef> nodes{};
+    std::vector<SynthVia> vias{};
     std::uint8_t tracesBefore = 0;  // other net items walked before the first via
 };
 
 // Where a node lands on the board, as DBX reports the pad.
 struct BoardPad {
-    std::string_view refDes;  // empty for a free pad
-    std::string_view pin;
+    std::string_view refDes{};  // empty for a free pad
+    std::string_view pin{};
     std::int32_t style = 0;
     std::int32_t x = 0;
     std::int32_t y = 0;
@@ -117,18 +117,18 @@ struct BoardPad {
 };
 
 struct SyntheticBoard {
-    std::string title;
-    std::string engineer;
-    std::string revision;
-    std::string drawingNumber;
+    std::string title{};
+    std::string engineer{};
+    std::string revision{};
+    std::string drawingNumber{};
 
-    std::vector<SynthLayer> layers;  // in stack order, as DBX lists them
-    std::vector<SynthStyle> padStyles;
-    std::vector<SynthStyle> viaStyles;
-    std::vector<Package> packages;
-    std::vector<Placement> components;
-    std::vector<FreePad> freePads;
-    std::vector<SynthNet> nets;  // net ids are 1, 2, ... in this order
+    std::vector<SynthLayer> layers{};  // in stack order, as DBX lists them
+    std::vector<SynthStyle> padStyles{};
+    std::vector<SynthStyle> viaStyles{};
+    std::vector<Package> packages{};
+    std::vector<Placement> components{};
+    std::vector<FreePad> freePads{};
+    std::vector<SynthNet> nets{};  // net ids are 1, 2, ... in this order
 
     std::int64_t PadCount() const;  // component pads plus free pads
     BoardPad PadOf(NodeRef node) const;
