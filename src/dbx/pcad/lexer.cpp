@@ -22,8 +22,8 @@ char LowerAscii(char c) noexcept
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Where the header keyword starts, after blank lines and an optional outer
-// parenthesis; counts the lines passed.
+// Where the header keyword starts, after a byte order mark, blank lines and
+// an optional outer parenthesis; counts the lines passed.
 struct HeaderStart {
     std::size_t keyword = 0;
     std::uint32_t line = 1;
@@ -33,7 +33,8 @@ struct HeaderStart {
 HeaderStart FindHeaderStart(std::string_view text) noexcept
 {
     HeaderStart start;
-    std::size_t pos = 0;
+    // A UTF-8 byte order mark, put there by an editor, is no part of the file.
+    std::size_t pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     while (pos < text.size() && (IsSpace(text[pos]) || (text[pos] == '(' && !start.wrapped))) {
         if (text[pos] == '\n')
             ++start.line;

@@ -27,8 +27,8 @@ struct HeaderLine {
     bool wrapped = false;         // the whole file sits inside one outer ( ... )
 };
 
-// True when the text starts like a P-CAD ASCII file (blank lines and an outer
-// parenthesis allowed before the header keyword).
+// True when the text starts like a P-CAD ASCII file (a byte order mark, blank
+// lines and an outer parenthesis allowed before the header keyword).
 bool LooksLikePcadAscii(std::string_view text) noexcept;
 
 HeaderLine ReadHeaderLine(std::string_view text, const Reporter& reporter);

@@ -38,6 +38,7 @@ TEST(PcadHeaderLine, AcceptsEveryWriterKeywordInAnyCaseAfterBlankLines)
     EXPECT_TRUE(LooksLikePcadAscii("TangoPRO_ASCII \"x\""));
     EXPECT_TRUE(LooksLikePcadAscii("\r\n\r\naccel_ascii \"x\""));
     EXPECT_TRUE(LooksLikePcadAscii("(ACCEL_ASCII \"x\" (asciiHeader))"));
+    EXPECT_TRUE(LooksLikePcadAscii("\xEF\xBB\xBF" "ACCEL_ASCII \"x\""));
     EXPECT_FALSE(LooksLikePcadAscii("{\"design\": {}}"));
     EXPECT_FALSE(LooksLikePcadAscii("ACCEL_ASCIIX \"x\""));
     EXPECT_FALSE(LooksLikePcadAscii("DESIGNSPARK_INTERMEDIATE_ASCII \"x\""));
