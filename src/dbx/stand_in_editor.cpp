@@ -18,12 +18,14 @@ void SetText(FixedText<N>& field, const std::string& text)
     field.assign(text);
 }
 
-template <std::size_t N = kTextFieldSize>
-void RequireFits(const std::string& text, const std::string& what)
+// `what` names the text for the message; it is only called when the text
+// does not fit, so that checking a large design builds no strings.
+template <std::size_t N = kTextFieldSize, typename What>
+void RequireFits(const std::string& text, What what)
 {
     if (text.size() > N)
-        throw std::invalid_argument(what + " is " + std::to_string(text.size()) + " bytes long; its DBX field holds " +
-                                    std::to_string(N));
+        throw std::invalid_argument(what() + " is " + std::to_string(text.size()) +
+                                    " bytes long; its DBX field holds " + std::to_string(N));
 }
 
 template <typename T, typename Id>
@@ -40,28 +42,29 @@ std::unordered_map<Id, std::size_t> IndexById(const std::vector<T>& list, Id T::
 
 void CheckTextsFit(const Design& design)
 {
-    RequireFits(design.path, "the design path");
-    RequireFits(design.title, "the design title");
-    RequireFits(design.engineer, "the design engineer");
-    RequireFits(design.revision, "the design revision");
-    RequireFits(design.drawingNumber, "the design drawing number");
+    const auto named = [](std::string what) { return [what = std::move(what)] { return what; }; };
+    RequireFits(design.path, named("the design path"));
+    RequireFits(design.title, named("the design title"));
+    RequireFits(design.engineer, named("the design engineer"));
+    RequireFits(design.revision, named("the design revision"));
+    RequireFits(design.drawingNumber, named("the design drawing number"));
     for (const Layer& layer : design.layers)
-        RequireFits(layer.name, "the name of layer " + std::to_string(layer.id));
+        RequireFits(layer.name, [&] { return "the name of layer " + std::to_string(layer.id); });
     for (const auto* styles : {&design.padStyles, &design.viaStyles})
         for (const Style& style : *styles)
-            RequireFits(style.name, "the name of style " + std::to_string(style.id));
+            RequireFits(style.name, [&] { return "the name of style " + std::to_string(style.id); });
     for (const Component& component : design.components)
-        RequireFits(component.refDes, "the reference designator " + component.refDes);
+        RequireFits(component.refDes, [&] { return "the reference designator " + component.refDes.substr(0, 20); });
     for (const Net& net : design.nets) {
-        const std::string where = "net " + std::to_string(net.id);
-        RequireFits(net.name, "the name of " + where);
+        const auto of = [&](const char* what) { return [&net, what] { return what + std::to_string(net.id); }; };
+        RequireFits(net.name, of("the name of net "));
         for (const Attribute& attribute : net.attributes) {
-            RequireFits(attribute.name, "an attribute name of " + where);
-            RequireFits<kAttributeValueSize>(attribute.value, "an attribute value of " + where);
+            RequireFits(attribute.name, of("an attribute name of net "));
+            RequireFits<kAttributeValueSize>(attribute.value, of("an attribute value of net "));
         }
         for (const Node& node : net.nodes) {
-            RequireFits(node.refDes, "a node reference designator of " + where);
-            RequireFits(node.pin, "a pin designator of " + where);
+            RequireFits(node.refDes, of("a node reference designator of net "));
+            RequireFits(node.pin, of("a pin designator of net "));
         }
     }
 }
