@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <exception>
 #include <optional>
 #include <vector>
 
@@ -47,14 +46,6 @@ constexpr int kBorderAllowance = kNarrowOuterWidth - kClientWidth;
 // The layout's dark blue for the format name.
 const QColor kTitleBlue(0, 0, 192);
 constexpr double kTitlePointSize = 13.5;
-
-template <typename Control, typename... Args>
-Control* Make(const char* name, Args&&... args)
-{
-    auto* control = new Control(std::forward<Args>(args)...);
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
 
 void MakeBold(QWidget* control)
 {
@@ -119,12 +110,16 @@ Pcad::Pcad(dbx::Dbx& dbx, WindowServices services, QWidget* parent)
     startUp();
 }
 
-void Pcad::place(QWidget* control, int left, int top, int width, int height) const
+template <typename Control, typename... Caption>
+Control* Pcad::add(const char* name, QWidget* parent, QRect twips, Caption&&... caption)
 {
+    auto* control = new Control(std::forward<Caption>(caption)..., parent);
+    control->setObjectName(QString::fromLatin1(name));
     const int dpiX = logicalDpiX();
     const int dpiY = logicalDpiY();
-    control->setGeometry(TwipsToPixels(left, dpiX), TwipsToPixels(top, dpiY), TwipsToPixels(width, dpiX),
-                         TwipsToPixels(height, dpiY));
+    control->setGeometry(TwipsToPixels(twips.x(), dpiX), TwipsToPixels(twips.y(), dpiY),
+                         TwipsToPixels(twips.width(), dpiX), TwipsToPixels(twips.height(), dpiY));
+    return control;
 }
 
 void Pcad::buildControls()
@@ -133,76 +128,52 @@ void Pcad::buildControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    frame1_ = Make<QGroupBox>("Frame1", tr("Status"), client);
-    place(frame1_, 120, 480, 3012, 612);
-    statusLabel_ = Make<QLabel>("Status_label", frame1_);
-    place(statusLabel_, 120, 240, 2772, 252);
+    frame1_ = add<QGroupBox>("Frame1", client, {120, 480, 3012, 612}, tr("Status"));
+    statusLabel_ = add<QLabel>("Status_label", frame1_, {120, 240, 2772, 252});
 
-    frame2_ = Make<QGroupBox>("Frame2", tr("File"), client);
-    place(frame2_, 120, 1200, 3012, 612);
-    statusLabel3_ = Make<QLabel>("Status_label3", frame2_);
-    place(statusLabel3_, 120, 240, 2772, 252);
+    frame2_ = add<QGroupBox>("Frame2", client, {120, 1200, 3012, 612}, tr("File"));
+    statusLabel3_ = add<QLabel>("Status_label3", frame2_, {120, 240, 2772, 252});
 
-    frame_ = Make<QGroupBox>("Frame", tr("&Units"), client);
-    place(frame_, 3360, 480, 975, 972);
-    option1_ = Make<QRadioButton>("Option1", tr("mils"), frame_);
-    place(option1_, 120, 240, 612, 252);
+    frame_ = add<QGroupBox>("Frame", client, {3360, 480, 975, 972}, tr("&Units"));
+    option1_ = add<QRadioButton>("Option1", frame_, {120, 240, 612, 252}, tr("mils"));
     option1_->setChecked(true);
-    option2_ = Make<QRadioButton>("Option2", tr("mm"), frame_);
-    place(option2_, 120, 600, 612, 252);
+    option2_ = add<QRadioButton>("Option2", frame_, {120, 600, 612, 252}, tr("mm"));
 
-    frame3_ = Make<QGroupBox>("Frame3", tr("O&ption"), client);
-    place(frame3_, 3360, 1680, 975, 612);
-    check1_ = Make<QCheckBox>("Check1", tr("Tie"), frame3_);
-    place(check1_, 120, 240, 612, 192);
+    frame3_ = add<QGroupBox>("Frame3", client, {3360, 1680, 975, 612}, tr("O&ption"));
+    check1_ = add<QCheckBox>("Check1", frame3_, {120, 240, 612, 192}, tr("Tie"));
     check1_->setChecked(true);
 
-    frame4_ = Make<QGroupBox>("Frame4", tr("S&creen"), client);
-    place(frame4_, 3360, 2520, 975, 612);
-    check2_ = Make<QCheckBox>("Check2", tr("View"), frame4_);
-    place(check2_, 120, 240, 735, 252);
+    frame4_ = add<QGroupBox>("Frame4", client, {3360, 2520, 975, 612}, tr("S&creen"));
+    check2_ = add<QCheckBox>("Check2", frame4_, {120, 240, 735, 252}, tr("View"));
 
     // The layer list and its buttons lie over Frame5, not inside it.
-    frame5_ = Make<QGroupBox>("Frame5", tr("Layers"), client);
-    place(frame5_, 4440, 480, 1572, 2652);
-    list2_ = Make<QListWidget>("List2", client);
-    place(list2_, 4560, 720, 1332, 1425);
+    frame5_ = add<QGroupBox>("Frame5", client, {4440, 480, 1572, 2652}, tr("Layers"));
+    list2_ = add<QListWidget>("List2", client, {4560, 720, 1332, 1425});
     list2_->setSelectionMode(QAbstractItemView::SingleSelection);
-    command1_ = Make<QPushButton>("Command1", tr("Up"), client);
-    place(command1_, 4560, 2400, 612, 252);
-    command2_ = Make<QPushButton>("Command2", tr("Down"), client);
-    place(command2_, 5280, 2400, 612, 252);
-    command5_ = Make<QPushButton>("Command5", tr("Reload"), client);
-    place(command5_, 4560, 2760, 1332, 252);
+    command1_ = add<QPushButton>("Command1", client, {4560, 2400, 612, 252}, tr("Up"));
+    command2_ = add<QPushButton>("Command2", client, {5280, 2400, 612, 252}, tr("Down"));
+    command5_ = add<QPushButton>("Command5", client, {4560, 2760, 1332, 252}, tr("Reload"));
 
     // The wide part, uncovered by More.
-    frame6_ = Make<QGroupBox>("Frame6", tr("ViaStyle"), client);
-    place(frame6_, 6240, 480, 1572, 2052);
-    list3_ = Make<QListWidget>("List3", client);
-    place(list3_, 6360, 720, 1332, 1425);
+    frame6_ = add<QGroupBox>("Frame6", client, {6240, 480, 1572, 2052}, tr("ViaStyle"));
+    list3_ = add<QListWidget>("List3", client, {6360, 720, 1332, 1425});
     list3_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    start_ = Make<QPushButton>("Start", tr("&Start"), client);
-    place(start_, 120, 2760, 855, 372);
-    exit_ = Make<QPushButton>("Exit", tr("&End"), client);
-    place(exit_, 1200, 2760, 855, 372);
-    command3_ = Make<QPushButton>("Command3", tr("&More>>"), client);
-    place(command3_, 2280, 2760, 855, 372);
-    command4_ = Make<QPushButton>("Command4", tr("<<&Less"), client);
-    place(command4_, 2280, 2760, 855, 372);
+    start_ = add<QPushButton>("Start", client, {120, 2760, 855, 372}, tr("&Start"));
+    exit_ = add<QPushButton>("Exit", client, {1200, 2760, 855, 372}, tr("&End"));
+    command3_ = add<QPushButton>("Command3", client, {2280, 2760, 855, 372}, tr("&More>>"));
+    command4_ = add<QPushButton>("Command4", client, {2280, 2760, 855, 372}, tr("<<&Less"));
     command4_->hide();
     for (QPushButton* button : {start_, exit_, command3_, command4_})
         MakeBold(button);
 
     // The export keeps its sorted work list to itself; the hidden list stays
     // as the window's place for it.
-    list1_ = Make<QListWidget>("List1", client);
-    place(list1_, 5160, 120, 252, 255);
+    list1_ = add<QListWidget>("List1", client, {5160, 120, 252, 255});
     list1_->setSortingEnabled(true);
     list1_->hide();
 
-    label1_ = Make<QLabel>("Label1", tr("IPC-D-356A"), client);
-    place(label1_, 2280, 120, 1815, 375);
+    label1_ = add<QLabel>("Label1", client, {2280, 120, 1815, 375}, tr("IPC-D-356A"));
     QFont titleFont = label1_->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(kTitlePointSize);
@@ -211,8 +182,7 @@ void Pcad::buildControls()
     titlePalette.setColor(QPalette::WindowText, kTitleBlue);
     label1_->setPalette(titlePalette);
 
-    label6_ = Make<QLabel>("Label6", ContactLine(), client);
-    place(label6_, 240, 2160, 3255, 255);
+    label6_ = add<QLabel>("Label6", client, {240, 2160, 3255, 255}, ContactLine());
     MakeBold(label6_);
 
     connect(start_, &QPushButton::clicked, this, &Pcad::start);
@@ -374,28 +344,30 @@ void Pcad::start()
         .offsetYText = ToCodePage(offset_->yText()),
         .layerList = Entries(list2_),
     };
+    std::optional<std::string> viewerError;
     const exporter::ExportHooks hooks{
         .showStatus = [this](const std::string& text) { statusLabel_->setText(FromCodePage(text)); },
         .showFile = [this](const std::string& text) { statusLabel3_->setText(FromCodePage(text)); },
         .dateTimeText = services_.dateTimeText,
-        .openInViewer = services_.openInViewer,
+        .openInViewer = [this, &viewerError](const std::string& path) { viewerError = services_.openInViewer(path); },
     };
-    exporter::ExportResult result;
-    try {
-        result = exporter::RunExport(dbx_, context_, dbxStatus_, choices, hooks);
-    } catch (const std::exception& error) {
-        result.error = error.what();
-    }
+    const exporter::ExportResult result = exporter::RunExport(dbx_, context_, dbxStatus_, choices, hooks);
     // The run closes the conversation on every way out.
     conversationOpen_ = false;
     for (const std::string& warning : result.warnings)
         services_.warn(warning);
-    if (result.written) {
-        end();
+    if (!result.written) {
+        // The window stays open so the engineer can read why; End closes it.
+        showStatus(result.error);
         return;
     }
-    // The window stays open so the engineer can read why; End closes it.
-    showStatus(result.error);
+    if (viewerError) {
+        // The file is written, but the engineer asked to see it: say why the
+        // editor did not come up instead of vanishing.
+        showStatus(*viewerError);
+        return;
+    }
+    end();
 }
 
 } // namespace nodewick::ui

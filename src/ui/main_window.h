@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 
 #include <string>
 
@@ -45,7 +46,9 @@ protected:
 private:
     void buildControls();
     void buildMenu();
-    void place(QWidget* control, int left, int top, int width, int height) const;
+    // Makes a control of that object name in `parent`, placed by its twips.
+    template <typename Control, typename... Caption>
+    Control* add(const char* name, QWidget* parent, QRect twips, Caption&&... caption);
     void setOuterWidth(int twips);
 
     void startUp();

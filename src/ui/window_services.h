@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace nodewick::ui {
@@ -11,7 +12,8 @@ namespace nodewick::ui {
 struct WindowServices {
     std::function<void()> beep;                                // the system beep
     std::function<std::string()> dateTimeText;                 // "date time" for the netlist header
-    std::function<void(const std::string& path)> openInViewer;  // the text editor, on the finished file
+    // The text editor, on the finished file; says why it could not be started.
+    std::function<std::optional<std::string>(const std::string& path)> openInViewer;
     std::function<void()> quit;                                // ends the program
     std::function<void(const std::string&)> warn;              // what the user should know but the window cannot show
 };

@@ -49,6 +49,17 @@ public:
         return *window_;
     }
 
+    // Opens and puts the window on screen, as the program does; false when
+    // it never got there.
+    bool openShown(bool withDesign = true)
+    {
+        open(withDesign).show();
+        return QTest::qWaitForWindowExposed(window_.get());
+    }
+
+    void press(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    QListWidget* layers() { return control<QListWidget>("List2"); }
+
     Pcad& window() { return *window_; }
     Heard& heard() { return heard_; }
 
@@ -142,8 +153,7 @@ void MainWindowTest::startUpWithADesignListsItsLayersAndViaStyles()
 void MainWindowTest::startUpWithoutADesignShowsNoConnection()
 {
     Session session;
-    Pcad& window = session.open(false);
-    window.show();
+    QVERIFY(session.openShown(false));
     QCOMPARE(session.control<QLabel>("Status_label")->text(), QStringLiteral("No Connection"));
     QCOMPARE(session.control<QLabel>("Status_label3")->text(), QString());
     QCOMPARE(session.control<QListWidget>("List2")->count(), 0);
@@ -151,16 +161,16 @@ void MainWindowTest::startUpWithoutADesignShowsNoConnection()
     QVERIFY(!session.control<QPushButton>("Start")->isEnabled());
 
     // Everything but Start still answers, on an empty list.
-    QTest::mouseClick(session.control<QPushButton>("Command5"), Qt::LeftButton);
-    QTest::mouseClick(session.control<QPushButton>("Command2"), Qt::LeftButton);
-    QTest::mouseClick(session.control<QPushButton>("Command1"), Qt::LeftButton);
+    session.press("Command5");
+    session.press("Command2");
+    session.press("Command1");
     QCOMPARE(session.control<QListWidget>("List2")->count(), 0);
-    QTest::mouseClick(session.control<QPushButton>("Command3"), Qt::LeftButton);
+    session.press("Command3");
     QVERIFY(session.control<QPushButton>("Command4")->isVisible());
     QCOMPARE(session.control<QLabel>("Status_label")->text(), QStringLiteral("No Connection"));
     QVERIFY(!session.control<QPushButton>("Start")->isEnabled());
 
-    QTest::mouseClick(session.control<QPushButton>("Exit"), Qt::LeftButton);
+    session.press("Exit");
     QCOMPARE(session.heard().quits, 1);
 }
 
@@ -230,9 +240,8 @@ void MainWindowTest::controlsHaveTheirCaptionsAndPlaces()
 void MainWindowTest::startsWithTheFixedChoicesAndMenus()
 {
     Session session;
-    Pcad& window = session.open();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(session.openShown());
+    Pcad& window = session.window();
     QCOMPARE(window.windowTitle(), QStringLiteral("Nodewick-356A"));
     QCOMPARE(window.centralWidget()->size(), TwipsRect(window, 0, 0, 6240, 3345).size());
 
@@ -273,23 +282,19 @@ void MainWindowTest::startsWithTheFixedChoicesAndMenus()
 void MainWindowTest::downAndUpMoveTheSelectedLayer()
 {
     Session session;
-    Pcad& window = session.open();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* layers = session.control<QListWidget>("List2");
-    auto* up = session.control<QPushButton>("Command1");
-    auto* down = session.control<QPushButton>("Command2");
+    QVERIFY(session.openShown());
+    QListWidget* layers = session.layers();
 
     ClickRow(layers, 0);
-    QTest::mouseClick(down, Qt::LeftButton);
+    session.press("Command2");
     QCOMPARE(Texts(layers), (QStringList{"GND   3", "Top   1", "Inner   4", "Bottom   2"}));
     QCOMPARE(SelectedRow(layers), 1);
 
     ClickRow(layers, 3);
-    QTest::mouseClick(up, Qt::LeftButton);
+    session.press("Command1");
     QCOMPARE(Texts(layers), (QStringList{"GND   3", "Top   1", "Bottom   2", "Inner   4"}));
     QCOMPARE(SelectedRow(layers), 2);
-    QTest::mouseClick(up, Qt::LeftButton);
+    session.press("Command1");
     QCOMPARE(Texts(layers), (QStringList{"GND   3", "Bottom   2", "Top   1", "Inner   4"}));
     QCOMPARE(SelectedRow(layers), 1);
 }
@@ -297,28 +302,24 @@ void MainWindowTest::downAndUpMoveTheSelectedLayer()
 void MainWindowTest::endsOfTheListAndNoSelection()
 {
     Session session;
-    Pcad& window = session.open();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* layers = session.control<QListWidget>("List2");
-    auto* up = session.control<QPushButton>("Command1");
-    auto* down = session.control<QPushButton>("Command2");
+    QVERIFY(session.openShown());
+    QListWidget* layers = session.layers();
 
     QCOMPARE(SelectedRow(layers), -1);
-    QTest::mouseClick(up, Qt::LeftButton);
+    session.press("Command1");
     QCOMPARE(Texts(layers), kDbxOrder);
     QCOMPARE(SelectedRow(layers), -1);
     // Down with nothing selected moves nothing but selects the top layer.
-    QTest::mouseClick(down, Qt::LeftButton);
+    session.press("Command2");
     QCOMPARE(Texts(layers), kDbxOrder);
     QCOMPARE(SelectedRow(layers), 0);
 
-    QTest::mouseClick(up, Qt::LeftButton);
+    session.press("Command1");
     QCOMPARE(Texts(layers), kDbxOrder);
     QCOMPARE(SelectedRow(layers), 0);
 
     ClickRow(layers, 3);
-    QTest::mouseClick(down, Qt::LeftButton);
+    session.press("Command2");
     QCOMPARE(Texts(layers), kDbxOrder);
     QCOMPARE(SelectedRow(layers), 3);
 }
@@ -326,13 +327,11 @@ void MainWindowTest::endsOfTheListAndNoSelection()
 void MainWindowTest::threeDownsTakeTheTopLayerToTheBottom()
 {
     Session session;
-    Pcad& window = session.open();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* layers = session.control<QListWidget>("List2");
+    QVERIFY(session.openShown());
+    QListWidget* layers = session.layers();
     ClickRow(layers, 0);
     for (int press = 0; press < 3; ++press)
-        QTest::mouseClick(session.control<QPushButton>("Command2"), Qt::LeftButton);
+        session.press("Command2");
     QCOMPARE(Texts(layers), (QStringList{"GND   3", "Inner   4", "Bottom   2", "Top   1"}));
     QCOMPARE(SelectedRow(layers), 3);
 }
@@ -341,13 +340,11 @@ void MainWindowTest::loneLayerStaysPut()
 {
     Session session;
     session.writeSettings("Top   1\r\n");
-    Pcad& window = session.open();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* layers = session.control<QListWidget>("List2");
+    QVERIFY(session.openShown());
+    QListWidget* layers = session.layers();
     ClickRow(layers, 0);
-    QTest::mouseClick(session.control<QPushButton>("Command1"), Qt::LeftButton);
-    QTest::mouseClick(session.control<QPushButton>("Command2"), Qt::LeftButton);
+    session.press("Command1");
+    session.press("Command2");
     QCOMPARE(Texts(layers), QStringList{"Top   1"});
     QCOMPARE(SelectedRow(layers), 0);
 }
@@ -357,15 +354,15 @@ void MainWindowTest::reloadListsTheDesignsLayersAgain()
     Session session;
     session.writeSettings("Bottom   2\r\nTop   1\r\n");
     Pcad& window = session.open();
-    auto* layers = session.control<QListWidget>("List2");
+    QListWidget* layers = session.layers();
     QCOMPARE(Texts(layers), (QStringList{"Bottom   2", "Top   1"}));
     layers->setCurrentRow(1);
-    QTest::mouseClick(session.control<QPushButton>("Command1"), Qt::LeftButton);
+    session.press("Command1");
     QCOMPARE(Texts(layers), (QStringList{"Top   1", "Bottom   2"}));
 
     // Reload neither reads the settings file nor touches status or Start.
     session.control<QLabel>("Status_label")->setText(QStringLiteral("marker"));
-    QTest::mouseClick(session.control<QPushButton>("Command5"), Qt::LeftButton);
+    session.press("Command5");
     QCOMPARE(Texts(layers), kDbxOrder);
     QCOMPARE(session.control<QLabel>("Status_label")->text(), QStringLiteral("marker"));
     QCOMPARE(session.control<QLabel>("Status_label3")->text(), QStringLiteral("board.pcb"));
@@ -376,9 +373,8 @@ void MainWindowTest::reloadListsTheDesignsLayersAgain()
 void MainWindowTest::moreThenLess()
 {
     Session session;
-    Pcad& window = session.open();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(session.openShown());
+    Pcad& window = session.window();
     auto* more = session.control<QPushButton>("Command3");
     auto* less = session.control<QPushButton>("Command4");
     auto* viaStyles = session.control<QListWidget>("List3");
@@ -447,9 +443,8 @@ void MainWindowTest::settingsFileNameMustMatchExactly()
 void MainWindowTest::aboutBoxShowsBesideTheWindow()
 {
     Session session;
-    Pcad& window = session.open();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(session.openShown());
+    Pcad& window = session.window();
     QVERIFY(window.findChildren<Form2*>().isEmpty());
 
     Find<QAction>(&window, "Help_1")->trigger();
@@ -478,7 +473,7 @@ void MainWindowTest::endClosesTheConversationAndEnds()
     Session session;
     session.open();
     QVERIFY(session.conversationOpen());
-    QTest::mouseClick(session.control<QPushButton>("Exit"), Qt::LeftButton);
+    session.press("Exit");
     QVERIFY(!session.conversationOpen());
     QCOMPARE(session.heard().quits, 1);
 }
@@ -486,9 +481,8 @@ void MainWindowTest::endClosesTheConversationAndEnds()
 void MainWindowTest::titleBarCloseEndsLikeEnd()
 {
     Session session;
-    Pcad& window = session.open();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(session.openShown());
+    Pcad& window = session.window();
     // Both dialogs loaded, the About box even on screen.
     Find<QAction>(&window, "Offset_1")->trigger();
     window.offsetDialog().hide();

@@ -61,6 +61,7 @@ class StartTest : public QObject {
 private slots:
     void startWritesWhatTheExportRunWritesAndEnds();
     void failedRunShowsItsErrorAndStaysOpen();
+    void viewerThatCannotStartIsReportedInsteadOfEnding();
 };
 
 void StartTest::startWritesWhatTheExportRunWritesAndEnds()
@@ -144,6 +145,29 @@ void StartTest::failedRunShowsItsErrorAndStaysOpen()
     QVERIFY(!QFile::exists(QString::fromStdString(missingFolder + "/board.ipc")));
     QVERIFY(!Find<QWidget>(client, "Start")->isEnabled());
 
+    Click(client, "Exit");
+    QCOMPARE(heard.quits, 1);
+}
+
+void StartTest::viewerThatCannotStartIsReportedInsteadOfEnding()
+{
+    QTemporaryDir folder;
+    Heard heard;
+    heard.viewerError = "Cannot start the text viewer gedit: No such file or directory";
+    dbx::StandInEditor editor(WiredDesign(folder.path().toStdString()));
+    Pcad window(editor, ListeningServices(heard));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* client = window.centralWidget();
+
+    Click(client, "Check2");
+    Click(client, "Start");
+
+    QCOMPARE(heard.viewed.size(), 1u);
+    QVERIFY(QFile::exists(QDir(folder.path()).filePath(QStringLiteral("board.ipc"))));
+    QCOMPARE(heard.quits, 0);
+    QCOMPARE(Find<QLabel>(client, "Status_label")->text(),
+             QStringLiteral("Cannot start the text viewer gedit: No such file or directory"));
     Click(client, "Exit");
     QCOMPARE(heard.quits, 1);
 }

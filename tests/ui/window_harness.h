@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct Heard {
     int quits = 0;
     std::vector<std::string> viewed;
     std::vector<std::string> warnings;
+    std::optional<std::string> viewerError;  // what the viewer answers
 };
 
 inline constexpr const char* kFixedDateTime = "02/01/2024 10:00:00";
