@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -136,10 +137,8 @@ public:
         std::size_t start = 0;
         for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
             lines.push_back(text.substr(start, end - start));
-        std::size_t first = 0;
-        while (first < lines.size() && (lines[first].starts_with("C ") || lines[first].starts_with("P  ")))
-            ++first;
-        return {lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end()};
+        const auto lastParameter = std::find(lines.begin(), lines.end(), "P  DIM   N");
+        return {lastParameter == lines.end() ? lines.end() : lastParameter + 1, lines.end()};
     }
 
     // The files the run left in the design folder.

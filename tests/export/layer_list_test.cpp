@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "export_harness.h"
+
 namespace nodewick::exporter {
 namespace {
 
@@ -43,6 +45,50 @@ TEST(LayerNameOf, TextBeforeTheSpacesAndId)
     EXPECT_EQ(LayerNameOf("Inner 2   12"), "Inner 2");
     EXPECT_EQ(LayerNameOf("   3"), "");
     EXPECT_EQ(LayerNameOf("Top"), "Top");
+}
+
+} // namespace
+} // namespace nodewick::exporter
+
+namespace nodewick::exporter {
+namespace {
+
+std::vector<std::string> Filled(dbx::Design design, bool viaStyles)
+{
+    dbx::StandInEditor editor(std::move(design));
+    dbx::DbxContext context;
+    editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
+    return viaStyles ? FillViaStyleList(editor, context) : FillLayerList(editor, context);
+}
+
+TEST(FillLayerList, SignalAndPlaneLayersInDbxOrder)
+{
+    dbx::Design design = testing::FourLayerBoard("/b/board.pcb");
+    std::swap(design.layers[0], design.layers[3]);
+    EXPECT_EQ(Filled(design, false),
+              (std::vector<std::string>{"Inner2   4", "Bottom   2", "Inner1   3", "Top   1"}));
+    design.layers = {{5, "Silk", 2}};
+    EXPECT_TRUE(Filled(design, false).empty());
+}
+
+TEST(FillViaStyleList, NamesInIdOrderUntilAnIdIsMissing)
+{
+    dbx::Design design = testing::FourLayerBoard("/b/board.pcb");
+    EXPECT_EQ(Filled(design, true),
+              (std::vector<std::string>{"V32", "B12", "MICRO", "BUR10", "BB10", "BAREVIA", "STRAY"}));
+    design.viaStyles.resize(1);
+    EXPECT_EQ(Filled(design, true), std::vector<std::string>{"V32"});
+    design.viaStyles.clear();
+    EXPECT_TRUE(Filled(design, true).empty());
+}
+
+TEST(FillLayerList, NothingWithoutAnOpenDesign)
+{
+    dbx::StandInEditor editor(std::nullopt);
+    dbx::DbxContext context;
+    editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
+    EXPECT_TRUE(FillLayerList(editor, context).empty());
+    EXPECT_TRUE(FillViaStyleList(editor, context).empty());
 }
 
 } // namespace

@@ -1,0 +1,148 @@
+#include "export/pad_records.h"
+
+#include <gtest/gtest.h>
+
+#include "export_harness.h"
+
+namespace nodewick::exporter {
+namespace {
+
+using namespace nodewick::testing;
+using namespace nodewick::testing::styles;
+using Lines = std::vector<std::string>;
+
+constexpr std::int32_t kInnerSpanPad = 10;  // 40 units hole, layer 1 to 3
+constexpr std::int32_t kHugePad = 11;       // no hole, 12345 by 100 units on layer 1
+constexpr std::int32_t kTinyHolePad = 12;   // a hole that rounds to 0, 50 by 50 units on layer 1
+
+// One net N with the given pads, written with the four layers of the board.
+Lines PadRecords(std::vector<dbx::Node> pads, ExportResult* result = nullptr,
+                 std::vector<dbx::ForcedStatus> forced = {})
+{
+    ExportHarness harness;
+    harness.design.padStyles.push_back(Style(kInnerSpanPad, "TH40IN", Out(40), 1, 3));
+    harness.design.padStyles.push_back(Style(kHugePad, "HUGE", 0, 1, 1, {{1, Out(12345), Out(100)}}));
+    harness.design.padStyles.push_back(Style(kTinyHolePad, "TINY", 100, 1, 2, {{1, Out(50), Out(50)}}));
+    harness.design.nets = {Net(1, "N", std::move(pads))};
+    harness.design.forcedStatuses = std::move(forced);
+    const ExportResult run = harness.run();
+    EXPECT_TRUE(run.written) << run.error;
+    if (result != nullptr)
+        *result = run;
+    Lines records = harness.records();
+    EXPECT_EQ(records.back(), "999");
+    records.pop_back();
+    return records;
+}
+
+dbx::Node Rotated(dbx::Node node, std::int32_t tenths)
+{
+    node.rotation = tenths;
+    return node;
+}
+
+// Expected lines are written under a column ruler: the first character after
+// the opening quote is column 1.
+//                     1        10        20        30        40        50        60        70        80
+//                     |        |         |         |         |         |         |         |         |
+
+TEST(Pads, FreePadIsWrittenAsIct)
+{
+    EXPECT_EQ(PadRecords({Pad("", "3", kThroughPad, 100, 200)}),
+              Lines{  "317N                ICT   -3    D0040PA00X 000100Y 000200               S3"});
+}
+
+TEST(Pads, LongDesignatorsKeepSixAndFiveCharacters)
+{
+    EXPECT_EQ(PadRecords({Pad("CONNECTOR1", "PIN1234", kThroughPad, 1, 2)}),
+              Lines{  "317N                CONNEC-PIN12D0040PA00X 000001Y 000002               S3"});
+}
+
+TEST(Pads, DrilledPadThroughTheBoardIsReachedFromBothSides)
+{
+    EXPECT_EQ(PadRecords({Pad("J1", "1", kThroughPad, 1, 2), BottomPad("J2", "1", kThroughPad, 3, 4)}),
+              (Lines{ "317N                J1    -1    D0040PA00X 000001Y 000002               S3",
+                      "317N                J2    -1    D0040PA00X 000003Y 000004               S3"}));
+}
+
+TEST(Pads, DrilledPadOfAnotherSpanIsReachedFromItsOwnSide)
+{
+    EXPECT_EQ(PadRecords({Pad("J1", "1", kInnerSpanPad, 1, 2), BottomPad("J2", "1", kInnerSpanPad, 3, 4)}),
+              (Lines{ "317N                J1    -1    D0040PA01X 000001Y 000002               S1",
+                      "317N                J2    -1    D0040PA04X 000003Y 000004               S2"}));
+}
+
+TEST(Pads, BottomSurfacePadTakesTheLayerCountAsAccessCode)
+{
+    EXPECT_EQ(PadRecords({BottomPad("U1", "1", kSmdPad, 1, 2)}),
+              Lines{  "327N                U1    -1          A04X 000001Y 000002X0600Y0200     S2"});
+
+    ExportHarness twelveLayers;
+    for (int id = 1; id <= 12; ++id)
+        twelveLayers.choices.layerList.push_back(LayerEntry("L" + std::to_string(id), id));
+    twelveLayers.design.nets = {Net(1, "N", {BottomPad("U1", "1", kSmdPad, 1, 2)})};
+    ASSERT_TRUE(twelveLayers.run().written);
+    EXPECT_EQ(twelveLayers.records()[0].substr(38, 4), "A12X");
+}
+
+// The pad style has copper on layer 1 only; the part sits on the bottom.
+TEST(Pads, SurfacePadWithoutCopperOnItsSideTakesTheMirroredShape)
+{
+    ExportResult result;
+    EXPECT_EQ(PadRecords({BottomPad("U1", "1", kSmdPad, 1, 2)}, &result),
+              Lines{  "327N                U1    -1          A04X 000001Y 000002X0600Y0200     S2"});
+    EXPECT_EQ(result.warningCount, 0);
+}
+
+TEST(Pads, SurfacePadWithoutCopperOnEitherSideHasZeroSizeAndAWarning)
+{
+    ExportResult result;
+    EXPECT_EQ(PadRecords({Pad("U1", "1", kBarePad, 1, 2)}, &result),
+              Lines{  "327N                U1    -1          A01X 000001Y 000002X0000Y0000     S1"});
+    EXPECT_EQ(result.warnings,
+              Lines{"Net N, pad U1-1: pad style 2 has no copper on layer 1 nor on the mirrored layer; written with size 0"});
+}
+
+TEST(Pads, SizeBeyondFourDigitsIsWrittenAs9999WithAWarning)
+{
+    ExportResult result;
+    EXPECT_EQ(PadRecords({Pad("U1", "1", kHugePad, 1, 2)}, &result),
+              Lines{  "327N                U1    -1          A01X 000001Y 000002X9999Y0100     S1"});
+    EXPECT_EQ(result.warnings, Lines{"Net N, pad U1-1: the width 12345 units of 0.0001 inch does not fit the "
+                                     "four-digit size field; written as 9999"});
+}
+
+TEST(Pads, HoleRoundingToZeroMakesASurfacePad)
+{
+    EXPECT_EQ(PadRecords({Pad("U1", "1", kTinyHolePad, 1, 2)}),
+              Lines{  "327N                U1    -1          A01X 000001Y 000002X0050Y0050     S1"});
+}
+
+TEST(Pads, RotationEndsTheFeatureSize)
+{
+    EXPECT_EQ(PadRecords({Rotated(Pad("U1", "1", kSmdPad, 1, 2), 2700), Rotated(Pad("U1", "2", kSmdPad, 3, 4), 455)}),
+              (Lines{ "327N                U1    -1          A01X 000001Y 000002X0600Y0200R270 S1",
+                      "327N                U1    -2          A01X 000003Y 000004X0600Y0200R45.5S1"}));
+}
+
+TEST(Pads, WalkEndsAtANegativeStatus)
+{
+    const Lines records = PadRecords({Pad("U1", "1", kSmdPad, 1, 2), Pad("U1", "2", kSmdPad, 3, 4)}, nullptr,
+                                     {{dbx::Operation::TGetNextNetNode, -5}});
+    EXPECT_EQ(records, Lines{"327N                U1    -1          A01X 000001Y 000002X0600Y0200     S1"});
+}
+
+TEST(Pads, PadWhoseStyleCannotBeReadIsLeftOutWithAWarning)
+{
+    ExportResult result;
+    const Lines records = PadRecords({Pad("U1", "1", kSmdPad, 1, 2), Pad("", "7", kSmdPad, 3, 4)}, &result,
+                                     {{dbx::Operation::TGetPadStyle, dbx::status::kInvalidPadstyle}});
+    EXPECT_TRUE(records.empty());
+    EXPECT_EQ(result.padRecords, 0);
+    EXPECT_EQ(result.warnings,
+              (Lines{"Net N, pad U1-1: pad style 1 cannot be read (Invalid Padstyle); no test record written",
+                     "Net N, free pad pin 7: pad style 1 cannot be read (Invalid Padstyle); no test record written"}));
+}
+
+} // namespace
+} // namespace nodewick::exporter
