@@ -53,6 +53,27 @@ exporter::ExportResult ExportDirectly(const dbx::Design& design, const exporter:
     return exporter::RunExport(editor, context, status, choices, hooks);
 }
 
+// One program start on a design, with the window on screen.
+class StartSession {
+public:
+    explicit StartSession(const dbx::Design& design) : editor_(design), window_(editor_, ListeningServices(heard_))
+    {
+        window_.show();
+    }
+
+    bool exposed() { return QTest::qWaitForWindowExposed(&window_); }
+    Pcad& window() { return window_; }
+    QWidget* client() { return window_.centralWidget(); }
+    Heard& heard() { return heard_; }
+    QString status() { return Find<QLabel>(client(), "Status_label")->text(); }
+    void press(const char* name) { Click(client(), name); }
+
+private:
+    Heard heard_;
+    dbx::StandInEditor editor_;
+    Pcad window_;
+};
+
 } // namespace
 
 class StartTest : public QObject {
@@ -67,12 +88,11 @@ private slots:
 void StartTest::startWritesWhatTheExportRunWritesAndEnds()
 {
     QTemporaryDir windowFolder;
-    Heard heard;
-    dbx::StandInEditor editor(WiredDesign(windowFolder.path().toStdString()));
-    Pcad window(editor, ListeningServices(heard));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* client = window.centralWidget();
+    StartSession session(WiredDesign(windowFolder.path().toStdString()));
+    QVERIFY(session.exposed());
+    Pcad& window = session.window();
+    QWidget* client = session.client();
+    const Heard& heard = session.heard();
 
     // Millimetres, Tie off, View on, an X offset, Bottom moved to the top.
     Click(client, "Option2");
@@ -91,7 +111,7 @@ void StartTest::startWritesWhatTheExportRunWritesAndEnds()
     Click(client, "Start");
 
     QCOMPARE(heard.quits, 1);
-    QCOMPARE(Find<QLabel>(client, "Status_label")->text(), QStringLiteral("Written to .board.ipc"));
+    QCOMPARE(session.status(), QStringLiteral("Written to .board.ipc"));
     QCOMPARE(Find<QLabel>(client, "Status_label3")->text(), QStringLiteral("board.pcb"));
     const QString netlistPath = QDir(windowFolder.path()).filePath(QStringLiteral("board.ipc"));
     QCOMPARE(heard.viewed, std::vector<std::string>{netlistPath.toStdString()});
@@ -127,48 +147,41 @@ void StartTest::failedRunShowsItsErrorAndStaysOpen()
 {
     QTemporaryDir folder;
     const std::string missingFolder = folder.path().toStdString() + "/missing";
-    Heard heard;
-    dbx::StandInEditor editor(WiredDesign(missingFolder));
-    Pcad window(editor, ListeningServices(heard));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* client = window.centralWidget();
+    StartSession session(WiredDesign(missingFolder));
+    QVERIFY(session.exposed());
+    const Heard& heard = session.heard();
 
-    Click(client, "Start");
+    session.press("Start");
 
     QCOMPARE(heard.quits, 0);
-    QVERIFY(window.isVisible());
-    const QString shown = Find<QLabel>(client, "Status_label")->text();
+    QVERIFY(session.window().isVisible());
+    const QString shown = session.status();
     QVERIFY2(shown.contains(QStringLiteral("missing")), qPrintable(shown));
     QVERIFY(!shown.startsWith(QStringLiteral("Written to")));
     QVERIFY(heard.viewed.empty());
     QVERIFY(!QFile::exists(QString::fromStdString(missingFolder + "/board.ipc")));
-    QVERIFY(!Find<QWidget>(client, "Start")->isEnabled());
+    QVERIFY(!Find<QWidget>(session.client(), "Start")->isEnabled());
 
-    Click(client, "Exit");
+    session.press("Exit");
     QCOMPARE(heard.quits, 1);
 }
 
 void StartTest::viewerThatCannotStartIsReportedInsteadOfEnding()
 {
     QTemporaryDir folder;
-    Heard heard;
+    StartSession session(WiredDesign(folder.path().toStdString()));
+    QVERIFY(session.exposed());
+    Heard& heard = session.heard();
     heard.viewerError = "Cannot start the text viewer gedit: No such file or directory";
-    dbx::StandInEditor editor(WiredDesign(folder.path().toStdString()));
-    Pcad window(editor, ListeningServices(heard));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* client = window.centralWidget();
 
-    Click(client, "Check2");
-    Click(client, "Start");
+    session.press("Check2");
+    session.press("Start");
 
     QCOMPARE(heard.viewed.size(), 1u);
     QVERIFY(QFile::exists(QDir(folder.path()).filePath(QStringLiteral("board.ipc"))));
     QCOMPARE(heard.quits, 0);
-    QCOMPARE(Find<QLabel>(client, "Status_label")->text(),
-             QStringLiteral("Cannot start the text viewer gedit: No such file or directory"));
-    Click(client, "Exit");
+    QCOMPARE(session.status(), QStringLiteral("Cannot start the text viewer gedit: No such file or directory"));
+    session.press("Exit");
     QCOMPARE(heard.quits, 1);
 }
 
