@@ -46,6 +46,8 @@ constexpr int kBorderAllowance = kNarrowOuterWidth - kClientWidth;
 // The layout's dark blue for the format name.
 const QColor kTitleBlue(0, 0, 192);
 constexpr double kTitlePointSize = 13.5;
+// The layout's controls were sized for a small 8 point dialog font.
+constexpr int kControlPointSize = 8;
 
 void MakeBold(QWidget* control)
 {
@@ -97,6 +99,9 @@ Pcad::Pcad(dbx::Dbx& dbx, WindowServices services, QWidget* parent)
 {
     setObjectName(QStringLiteral("Pcad"));
     setWindowTitle(tr("Nodewick-356A"));
+    QFont controlFont = font();
+    controlFont.setPointSize(kControlPointSize);
+    setFont(controlFont);
     buildControls();
     buildMenu();
     offset_ = new Offset(

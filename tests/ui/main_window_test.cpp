@@ -116,6 +116,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void startUpWithADesignListsItsLayersAndViaStyles();
+    void startUpWithTheDemoDesign();
     void startUpWithoutADesignShowsNoConnection();
     void controlsHaveTheirCaptionsAndPlaces_data();
     void controlsHaveTheirCaptionsAndPlaces();
@@ -148,6 +149,22 @@ void MainWindowTest::startUpWithADesignListsItsLayersAndViaStyles()
     QCOMPARE(session.window().offsetDialog().xText(), QStringLiteral("0"));
     QCOMPARE(session.window().offsetDialog().yText(), QStringLiteral("0"));
     QVERIFY(!session.window().offsetDialog().isVisible());
+}
+
+void MainWindowTest::startUpWithTheDemoDesign()
+{
+    QTemporaryDir folder;
+    dbx::StandInEditor editor(DemoDesignIn(folder.path()));
+    Heard heard;
+    Pcad window(editor, ListeningServices(heard));
+    QWidget* client = window.centralWidget();
+    QCOMPARE(Find<QLabel>(client, "Status_label")->text(), QStringLiteral("Status: OK"));
+    QCOMPARE(Find<QLabel>(client, "Status_label3")->text(), QStringLiteral("demo-board.json"));
+    // Board, Top Mask and Top Silk are non-signal layers.
+    QCOMPARE(Texts(Find<QListWidget>(client, "List2")),
+             (QStringList{"Top   1", "Bottom   2", "Inner1   12", "GND_Plane   13"}));
+    QCOMPARE(Texts(Find<QListWidget>(client, "List3")), (QStringList{"V24D12", "V20D8_BLIND"}));
+    QVERIFY(Find<QPushButton>(client, "Start")->isEnabled());
 }
 
 void MainWindowTest::startUpWithoutADesignShowsNoConnection()

@@ -1,5 +1,10 @@
 #include "window_harness.h"
 
+#include <QDir>
+#include <QFile>
+
+#include "dbx/design_file.h"
+
 namespace nodewick::ui::testing {
 
 WindowServices ListeningServices(Heard& heard)
@@ -56,6 +61,14 @@ dbx::Design WiredDesign(const std::string& folder)
          .nodes = {{.refDes = "R1", .pin = "2", .padStyle = 0, .x = 508000, .y = 508000}}},
     };
     return design;
+}
+
+dbx::Design DemoDesignIn(const QString& folder)
+{
+    const QString copy = QDir(folder).filePath(QStringLiteral("demo-board.json"));
+    if (!QFile::copy(QStringLiteral(NODEWICK_EXAMPLES_DIR "/demo-board.json"), copy))
+        qFatal("cannot copy the demo design to %s", qPrintable(folder));
+    return dbx::LoadDesignFile(copy.toStdString()).design;
 }
 
 } // namespace nodewick::ui::testing

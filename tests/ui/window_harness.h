@@ -37,6 +37,10 @@ dbx::Design LayeredDesign(const std::string& folder);
 // pads sit on the nets VCC and a long-named net, and a via on VCC.
 dbx::Design WiredDesign(const std::string& folder);
 
+// The bundled demo design, copied into `folder` and loaded from there, so
+// that its netlist and settings file are written in that folder.
+dbx::Design DemoDesignIn(const QString& folder);
+
 // The control of that object name below `root`; the test stops when it is missing.
 template <typename Control>
 Control* Find(const QObject* root, const char* name)
