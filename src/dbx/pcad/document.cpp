@@ -22,16 +22,21 @@ bool IsUnread(std::string_view keyword) noexcept
     return false;
 }
 
-class Builder {
+constexpr std::uint32_t kKindShift = 30;
+constexpr std::uint32_t kLengthMask = (std::uint32_t{1} << kKindShift) - 1;
+
+} // namespace
+
+class DocumentBuilder {
 public:
-    Builder(std::vector<Element>& elements, Lexer& lexer, const Reporter& reporter) noexcept
-        : elements_(elements), lexer_(lexer), reporter_(reporter)
+    DocumentBuilder(Document& document, Lexer& lexer, const Reporter& reporter) noexcept
+        : elements_(document.elements_), base_(document.text_.data()), lexer_(lexer), reporter_(reporter)
     {
     }
 
     void build(bool wrapped, std::uint32_t firstLine)
     {
-        elements_.push_back({ElementKind::List, firstLine, 0, {}});
+        elements_.push_back({0, 0, firstLine, 0});
         open_.push_back(0);
         bool closedByWrapper = false;
         for (Token token = lexer_.next(); token.kind != TokenKind::End; token = lexer_.next()) {
@@ -59,8 +64,8 @@ public:
             }
         }
         if (open_.size() > 1) {
-            const Element& list = elements_[open_.back()];
-            reporter_.fail(list.line, "the list " + std::string(list.text) + " is not closed before the end of the file");
+            const StoredElement& list = elements_[open_.back()];
+            reporter_.fail(list.line, "the list " + std::string(textOf(list)) + " is not closed before the end of the file");
         }
         if (wrapped && !closedByWrapper)
             reporter_.fail(firstLine, "the parenthesis before the header is not closed at the end of the file");
@@ -78,7 +83,16 @@ private:
     void push(ElementKind kind, const Token& token)
     {
         const std::uint32_t at = index();
-        elements_.push_back({kind, token.line, at + 1, token.text});
+        if (token.text.size() > kLengthMask)
+            reporter_.fail(token.line, "a string or word is longer than 1 GiB");
+        const auto offset = static_cast<std::uint32_t>(token.text.data() - base_);
+        const auto length = static_cast<std::uint32_t>(token.text.size());
+        elements_.push_back({offset, length | (static_cast<std::uint32_t>(kind) << kKindShift), token.line, at + 1});
+    }
+
+    std::string_view textOf(const StoredElement& element) const noexcept
+    {
+        return {base_ + element.offset, element.lengthAndKind & kLengthMask};
     }
 
     Token keywordAfter(const Token& open)
@@ -93,18 +107,19 @@ private:
     {
         if (open_.size() > kMaxNesting)
             reporter_.fail(open.line, "lists are nested too deeply");
-        const Token keyword = keywordAfter(open);
+        Token keyword = keywordAfter(open);
+        keyword.line = open.line;
         const std::uint32_t at = index();
-        elements_.push_back({ElementKind::List, open.line, at + 1, keyword.text});
+        push(ElementKind::List, keyword);
         if (IsUnread(keyword.text))
-            skipContent(elements_.back());
+            skipContent(keyword);
         else
             open_.push_back(at);
     }
 
     // Reads past the rest of a list without storing it, checking only that
     // its parentheses balance and its nesting stays within bounds.
-    void skipContent(const Element& list)
+    void skipContent(const Token& list)
     {
         std::size_t depth = 1;
         while (depth > 0) {
@@ -134,22 +149,28 @@ private:
         open_.pop_back();
     }
 
-    std::vector<Element>& elements_;
+    std::vector<StoredElement>& elements_;
+    const char* base_;
     Lexer& lexer_;
     const Reporter& reporter_;
     std::vector<std::uint32_t> open_;
 };
 
-} // namespace
+Element Document::at(std::uint32_t index) const noexcept
+{
+    const StoredElement& stored = elements_[index];
+    return {static_cast<ElementKind>(stored.lengthAndKind >> kKindShift), stored.line,
+            text_.substr(stored.offset, stored.lengthAndKind & kLengthMask)};
+}
 
 std::string_view ListView::keyword() const noexcept
 {
-    return document_->elements()[index_].text;
+    return document_->at(index_).text;
 }
 
 std::uint32_t ListView::line() const noexcept
 {
-    return document_->elements()[index_].line;
+    return document_->at(index_).line;
 }
 
 bool ListView::is(std::string_view keyword) const noexcept
@@ -157,14 +178,14 @@ bool ListView::is(std::string_view keyword) const noexcept
     return EqualsNoCase(this->keyword(), keyword);
 }
 
-const Element& ListView::Iterator::operator*() const noexcept
+Element ListView::Iterator::operator*() const noexcept
 {
-    return document_->elements()[index_];
+    return document_->at(index_);
 }
 
 ListView::Iterator& ListView::Iterator::operator++() noexcept
 {
-    index_ = document_->elements()[index_].end;
+    index_ = document_->endOf(index_);
     return *this;
 }
 
@@ -175,7 +196,7 @@ ListView::Iterator ListView::begin() const noexcept
 
 ListView::Iterator ListView::end() const noexcept
 {
-    return {*document_, document_->elements()[index_].end};
+    return {*document_, document_->endOf(index_)};
 }
 
 std::optional<ListView> ListView::find(std::string_view keyword) const noexcept
@@ -190,9 +211,15 @@ std::optional<ListView> ListView::find(std::string_view keyword) const noexcept
 Document Document::Parse(std::string_view text, const Reporter& reporter)
 {
     const HeaderLine header = ReadHeaderLine(text, reporter);
+    if (text.size() >= std::numeric_limits<std::uint32_t>::max())
+        reporter.fail(header.bodyLine, "the file is 4 GiB or larger, more than the reader can hold");
     Lexer lexer(text, header.bodyOffset, header.bodyLine, reporter);
     Document document;
-    Builder(document.elements_, lexer, reporter).build(header.wrapped, header.bodyLine);
+    document.text_ = text;
+    // Real files hold about one element per ten bytes; reserving that much
+    // spares the copies of a growing vector on a large board.
+    document.elements_.reserve(text.size() / 10);
+    DocumentBuilder(document, lexer, reporter).build(header.wrapped, header.bodyLine);
     return document;
 }
 

@@ -16,14 +16,23 @@ inline constexpr std::size_t kMaxNesting = 200;
 
 enum class ElementKind : std::uint8_t { List, String, Word };
 
-// One element of the parsed file, stored flat in file order. A list's
-// children follow it directly; `end` is the index just past its last
-// descendant, so a walk over the children jumps from sibling to sibling.
+// One element of the parsed file as the reader sees it: a list (its text is
+// the keyword), a string (the raw text between its quotes) or a word.
 struct Element {
     ElementKind kind = ElementKind::List;
     std::uint32_t line = 0;
+    std::string_view text;
+};
+
+// How an element is stored: 16 bytes, flat in file order. A list's children
+// follow it directly; `end` is the index just past its last descendant, so a
+// walk over the children jumps from sibling to sibling. The text is an offset
+// into the file's text, the kind sits in the top bits of the length.
+struct StoredElement {
+    std::uint32_t offset = 0;
+    std::uint32_t lengthAndKind = 0;
+    std::uint32_t line = 0;
     std::uint32_t end = 0;
-    std::string_view text;  // keyword of a list; raw text of a string or word
 };
 
 class Document;
@@ -40,7 +49,7 @@ public:
     class Iterator {
     public:
         Iterator(const Document& document, std::uint32_t index) noexcept : document_(&document), index_(index) {}
-        const Element& operator*() const noexcept;
+        Element operator*() const noexcept;
         Iterator& operator++() noexcept;
         bool operator!=(const Iterator& other) const noexcept { return index_ != other.index_; }
         std::uint32_t index() const noexcept { return index_; }
@@ -74,10 +83,15 @@ public:
     // The top level: an unnamed list holding the file's forms.
     ListView root() const noexcept { return {*this, 0}; }
 
-    const std::vector<Element>& elements() const noexcept { return elements_; }
+    std::size_t size() const noexcept { return elements_.size(); }
+    Element at(std::uint32_t index) const noexcept;
+    std::uint32_t endOf(std::uint32_t index) const noexcept { return elements_[index].end; }
 
 private:
-    std::vector<Element> elements_;
+    friend class DocumentBuilder;
+
+    std::string_view text_;
+    std::vector<StoredElement> elements_;
 };
 
 } // namespace nodewick::dbx::pcad

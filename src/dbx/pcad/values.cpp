@@ -106,18 +106,18 @@ void ValueReader::fail(const Element& at, std::string_view message) const
     reporter_.fail(at.line, "in (" + std::string(list_.keyword()) + " ...): " + std::string(message));
 }
 
-const Element& ValueReader::take(std::string_view expected)
+Element ValueReader::take(std::string_view expected)
 {
     if (atEnd())
         reporter_.fail(list_.line(), "in (" + std::string(list_.keyword()) + " ...): " + std::string(expected) + " is missing");
-    const Element& element = *next_;
+    const Element element = *next_;
     ++next_;
     return element;
 }
 
 Length ValueReader::length()
 {
-    const Element& element = take("a length");
+    const Element element = take("a length");
     const SplitNumber split = SplitUnit(element.text);
     const std::optional<double> value = element.kind == ElementKind::Word ? ParseDecimal(split.digits) : std::nullopt;
     if (!value)
@@ -139,7 +139,7 @@ Length ValueReader::length()
 
 double ValueReader::number()
 {
-    const Element& element = take("a number");
+    const Element element = take("a number");
     const std::optional<double> value = element.kind == ElementKind::Word ? ParseDecimal(element.text) : std::nullopt;
     if (!value)
         fail(element, "expected a number, found " + Quoted(element.text));
@@ -148,7 +148,7 @@ double ValueReader::number()
 
 std::int32_t ValueReader::integer()
 {
-    const Element& element = take("a whole number");
+    const Element element = take("a whole number");
     std::string_view digits = element.text;
     if (!digits.empty() && digits.front() == '+')
         digits.remove_prefix(1);
@@ -162,13 +162,13 @@ std::int32_t ValueReader::integer()
 
 std::string ValueReader::text()
 {
-    const Element& element = take("a text");
+    const Element element = take("a text");
     return element.kind == ElementKind::String ? Unescape(element.text) : std::string(element.text);
 }
 
 bool ValueReader::boolean()
 {
-    const Element& element = take("True or False");
+    const Element element = take("True or False");
     if (element.kind == ElementKind::Word && EqualsNoCase(element.text, "True"))
         return true;
     if (element.kind == ElementKind::Word && EqualsNoCase(element.text, "False"))
@@ -178,7 +178,7 @@ bool ValueReader::boolean()
 
 std::string_view ValueReader::word()
 {
-    const Element& element = take("a word");
+    const Element element = take("a word");
     if (element.kind != ElementKind::Word)
         fail(element, "expected a word, found " + Quoted(element.text));
     return element.text;

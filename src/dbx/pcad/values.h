@@ -54,7 +54,7 @@ public:
     std::string_view word();
 
 private:
-    const Element& take(std::string_view expected);
+    Element take(std::string_view expected);
     [[noreturn]] void fail(const Element& at, std::string_view message) const;
 
     ListView list_;

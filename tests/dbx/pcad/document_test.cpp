@@ -56,7 +56,7 @@ TEST(PcadDocument, DrawingGraphicsAreCheckedButNotKept)
     const ListView design = *document.root().find("pcbDesign");
     EXPECT_EQ(ChildKeywords(design), (std::vector<std::string>{"layerContents", "multiLayer"}));
     EXPECT_TRUE(ChildKeywords(*design.find("layerContents")).empty());
-    EXPECT_EQ(document.elements().size(), 5u);  // root, pcbDesign, "P", layerContents, multiLayer
+    EXPECT_EQ(document.size(), 5u);  // root, pcbDesign, "P", layerContents, multiLayer
     EXPECT_NE(ParseError("ACCEL_ASCII \"\"\n(pcbDesign (layerContents (line (pt 0 0)))"), "");
 }
 
