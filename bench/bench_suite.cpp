@@ -53,6 +53,8 @@ ProbeResult ProbeBest(const SuiteOptions& options, const std::filesystem::path& 
         best.loadSeconds = std::min(best.loadSeconds, next.loadSeconds);
         best.openSeconds = std::min(best.openSeconds, next.openSeconds);
         best.exportSeconds = std::min(best.exportSeconds, next.exportSeconds);
+        best.loadCpuSeconds = std::min(best.loadCpuSeconds, next.loadCpuSeconds);
+        best.exportCpuSeconds = std::min(best.exportCpuSeconds, next.exportCpuSeconds);
         best.peakKib = std::max(best.peakKib, next.peakKib);
         best.peakExportKib = std::max(best.peakExportKib, next.peakExportKib);
         if (next.digest != best.digest)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -25,6 +26,13 @@ double SecondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+double ProcessorSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 // Every field of ProbeResult with its key, for writing and reading alike.
 template <typename Result, typename Visit>
 void ForEachField(Result& result, Visit&& visit)
@@ -32,6 +40,8 @@ void ForEachField(Result& result, Visit&& visit)
     visit("load_seconds", result.loadSeconds);
     visit("open_seconds", result.openSeconds);
     visit("export_seconds", result.exportSeconds);
+    visit("load_cpu_seconds", result.loadCpuSeconds);
+    visit("export_cpu_seconds", result.exportCpuSeconds);
     visit("peak_kib", result.peakKib);
     visit("peak_export_kib", result.peakExportKib);
     visit("pad_records", result.padRecords);
@@ -53,6 +63,7 @@ void ReadValue(const std::string& text, std::string& value) { value = text; }
 ProbeResult ProbeExport(const std::filesystem::path& design, exporter::Units units)
 {
     ProbeResult result;
+    double cpuStart = ProcessorSeconds();
     auto start = Clock::now();
     dbx::LoadedDesign loaded = dbx::LoadDesignFile(design);
     result.loadSeconds = SecondsSince(start);
@@ -69,6 +80,7 @@ ProbeResult ProbeExport(const std::filesystem::path& design, exporter::Units uni
     choices.units = units;
     choices.layerList = exporter::FillLayerList(editor, context);
     result.openSeconds = SecondsSince(start);
+    result.loadCpuSeconds = ProcessorSeconds() - cpuStart;
 
     const exporter::ExportHooks hooks{.showStatus = [](const std::string&) {},
                                       .showFile = [](const std::string&) {},
@@ -76,9 +88,11 @@ ProbeResult ProbeExport(const std::filesystem::path& design, exporter::Units uni
                                       .openInViewer = [](const std::string&) {}};
     const std::int64_t peakBeforeExport = PeakResidentKib();
     ResetPeakResident();
+    cpuStart = ProcessorSeconds();
     start = Clock::now();
     const exporter::ExportResult exported = exporter::RunExport(editor, context, status, choices, hooks);
     result.exportSeconds = SecondsSince(start);
+    result.exportCpuSeconds = ProcessorSeconds() - cpuStart;
     result.peakExportKib = PeakResidentKib();
     result.peakKib = std::max(peakBeforeExport, result.peakExportKib);
     if (!exported.written)

@@ -14,6 +14,11 @@ struct ProbeResult {
     double loadSeconds = 0;    // reading the design file into the design database
     double openSeconds = 0;    // making the stand-in editor and opening the design
     double exportSeconds = 0;  // the export run alone, from the open design to the closed file
+    // Processor time (user and system) of loading and opening, and of the
+    // export: on a machine that other work shares, closer to what the steps
+    // cost than the wall clock.
+    double loadCpuSeconds = 0;
+    double exportCpuSeconds = 0;
     std::int64_t peakKib = 0;        // the whole process
     std::int64_t peakExportKib = 0;  // from the start of the export on
     std::int64_t padRecords = 0;

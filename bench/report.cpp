@@ -43,17 +43,20 @@ double Mib(double kib)
 
 void PrintDesigns(const SuiteResult& result, std::FILE* out)
 {
-    std::fprintf(out, "| Design | Pads | Design file MiB | Load s | Export s | Test records | Records/s | Netlist MiB "
+    std::fprintf(out, "Times are wall clock, with processor time (user and system) in brackets; the best of the runs.\n\n"
+                      "| Design | Pads | Design file MiB | Load s | Export s | Test records | Records/s | Netlist MiB "
                       "| Floor s | Export / floor | Peak MiB (export) | Digest |\n"
                       "|---|--:|--:|--:|--:|--:|--:|--:|--:|--:|--:|---|\n");
     for (const DesignMeasure& design : result.designs) {
         const ProbeResult& best = design.best;
-        const std::int64_t records = best.padRecords + best.viaRecords;
-        std::fprintf(out, "| %s | %lld | %.1f | %.3f | %.3f | %lld | %.2fM | %.1f | %.4f | %.1f | %.0f (%.0f) | %s %s |\n",
+        const auto records = static_cast<double>(best.padRecords + best.viaRecords);
+        std::fprintf(out,
+                     "| %s | %lld | %.1f | %.3f (%.3f) | %.3f (%.3f) | %.0f | %.2fM (%.2fM) | %.1f | %.4f | %.1f "
+                     "| %.0f (%.0f) | %s %s |\n",
                      design.format.c_str(), static_cast<long long>(design.pads),
                      Mib(static_cast<double>(design.designBytes) / 1024.0), best.loadSeconds + best.openSeconds,
-                     best.exportSeconds, static_cast<long long>(records),
-                     static_cast<double>(records) / best.exportSeconds / 1e6,
+                     best.loadCpuSeconds, best.exportSeconds, best.exportCpuSeconds, records,
+                     records / best.exportSeconds / 1e6, records / best.exportCpuSeconds / 1e6,
                      Mib(static_cast<double>(best.outputBytes) / 1024.0), design.floorSeconds,
                      best.exportSeconds / design.floorSeconds, Mib(static_cast<double>(best.peakKib)),
                      Mib(static_cast<double>(best.peakExportKib)), best.digest.c_str(), design.digestNote.c_str());
