@@ -1,5 +1,6 @@
 #include "dbx/pcad/design_builder.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "dbx/fixed_text.h"
@@ -35,7 +36,21 @@ struct PlacedPart {
     std::string refDes;  // fitted to its DBX field
     std::int32_t side = 0;
     std::vector<PlacedPad> pads;
-    std::unordered_map<std::string, std::vector<std::size_t>> padsOfPin;
+    // Pad indices sorted by pin, pads of one pin in pattern order: a pin's
+    // pads are found by binary search, without a map per part.
+    std::vector<std::uint32_t> padsByPin;
+
+    auto padsOf(const std::string& pin) const
+    {
+        return std::equal_range(padsByPin.begin(), padsByPin.end(), pin, PinOrder{pads});
+    }
+
+    struct PinOrder {
+        const std::vector<PlacedPad>& pads;
+        bool operator()(std::uint32_t a, const std::string& pin) const { return pads[a].pin < pin; }
+        bool operator()(const std::string& pin, std::uint32_t b) const { return pin < pads[b].pin; }
+        bool operator()(std::uint32_t a, std::uint32_t b) const { return pads[a].pin < pads[b].pin; }
+    };
 };
 
 const AttachedPattern* PinMapOf(const Placement& placement, const PatternDef& pattern, const Library& library,
@@ -75,9 +90,10 @@ PlacedPart PlacePart(const Placement& placement, const Library& library, const N
                                 pad.place.flipped, frame, placement.line, reporter);
         placed.styleId = pad.styleId;
         placed.pin = PinOfPad(pad, pinMap);
-        part.padsOfPin[placed.pin].push_back(part.pads.size());
+        part.padsByPin.push_back(static_cast<std::uint32_t>(part.pads.size()));
         part.pads.push_back(std::move(placed));
     }
+    std::stable_sort(part.padsByPin.begin(), part.padsByPin.end(), PlacedPart::PinOrder{part.pads});
     return part;
 }
 
@@ -175,14 +191,14 @@ private:
             return;
         }
         PlacedPart& part = parts_[found->second];
-        const auto pads = part.padsOfPin.find(node.pin);
-        if (pads == part.padsOfPin.end()) {
+        const auto [first, last] = part.padsOf(node.pin);
+        if (first == last) {
             reporter_.warn(node.line, "the net " + Quoted(net.name) + " names pin " + Quoted(node.pin) + " of " +
                                           Quoted(node.refDes) + ", which has no pad with that pin; the node is skipped");
             return;
         }
-        for (const std::size_t index : pads->second) {
-            PlacedPad& pad = part.pads[index];
+        for (auto index = first; index != last; ++index) {
+            PlacedPad& pad = part.pads[*index];
             if (pad.net != kNoNet) {
                 reporter_.warn(node.line, "pin " + Quoted(node.pin) + " of " + Quoted(node.refDes) +
                                               " is already a node of the net " +
