@@ -19,10 +19,12 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(DesignKey::Other
 
 DesignKey FindDesignKey(std::string_view name) noexcept
 {
-    // Few names share a length, so comparing lengths first leaves about one
-    // full comparison per key.
+    // Comparing the length and the first letter first leaves about one full
+    // comparison per key.
+    if (name.empty())
+        return DesignKey::Other;
     for (std::size_t i = 0; i < kNames.size(); ++i) {
-        if (kNames[i].size() == name.size() && kNames[i] == name)
+        if (kNames[i].size() == name.size() && kNames[i][0] == name[0] && kNames[i] == name)
             return static_cast<DesignKey>(i);
     }
     return DesignKey::Other;
