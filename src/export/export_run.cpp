@@ -54,10 +54,10 @@ std::int32_t OffsetInDatabaseUnits(const std::string& text, char axis, Units uni
     const double value = RoundHalfEven(OffsetTextValue(text) * UnitScale(units));
     if (!(value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()))
         throw ExportError(std::string("The ") + axis + " offset \"" + text + "\" is out of range: in " +
-                          (units == Units::Mils ? "mils" : "millimetres") +
-                          " it comes to more than a coordinate holds (" +
-                          FormatOffset(std::numeric_limits<std::int32_t>::min() / UnitScale(units), units) + " to " +
-                          FormatOffset(std::numeric_limits<std::int32_t>::max() / UnitScale(units), units) + ")");
+                          (units == Units::Mils ? "mils" : "millimetres") + " an offset must lie between " +
+                          FormatOffset(std::numeric_limits<std::int32_t>::min() / UnitScale(units), units) + " and " +
+                          FormatOffset(std::numeric_limits<std::int32_t>::max() / UnitScale(units), units) +
+                          ", or the locations would overflow");
     return static_cast<std::int32_t>(value);
 }
 
