@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "design_json.h"
+#include "pcad/pcad_reader.h"
 
 namespace nodewick::dbx {
 namespace {
@@ -69,7 +70,7 @@ LoadedDesign LoadDesignFile(const std::filesystem::path& file)
     case DesignFileKind::Json:
         return LoadJsonDesign(in, file);
     case DesignFileKind::PcadAscii:
-        throw DesignLoadError(fileName + ": this is a P-CAD ASCII file, which this build cannot read yet");
+        return ReadPcadDesign(file);
     case DesignFileKind::Empty:
         throw DesignLoadError(fileName + ": the file is empty, not a design file");
     case DesignFileKind::Unknown:
