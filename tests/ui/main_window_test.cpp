@@ -81,14 +81,6 @@ private:
     std::unique_ptr<Pcad> window_;
 };
 
-QStringList Texts(const QListWidget* list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
 int SelectedRow(const QListWidget* list)
 {
     const auto selected = list->selectedItems();

@@ -9,12 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "dbx/stand_in_editor.h"
+#include "export/date_time_text.h"
 #include "export/export_run.h"
 #include "ui/main_window.h"
 #include "ui/offset_dialog.h"
@@ -83,6 +85,7 @@ private slots:
     void startWritesWhatTheExportRunWritesAndEnds();
     void failedRunShowsItsErrorAndStaysOpen();
     void viewerThatCannotStartIsReportedInsteadOfEnding();
+    void demoDesignGivesWhatNodewickExportWrites();
 };
 
 void StartTest::startWritesWhatTheExportRunWritesAndEnds()
@@ -183,6 +186,55 @@ void StartTest::viewerThatCannotStartIsReportedInsteadOfEnding()
     QCOMPARE(session.status(), QStringLiteral("Cannot start the text viewer gedit: No such file or directory"));
     session.press("Exit");
     QCOMPARE(heard.quits, 1);
+}
+
+void StartTest::demoDesignGivesWhatNodewickExportWrites()
+{
+    // Both sides take the header's date from here, so the files compare byte
+    // for byte.
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
+
+    QTemporaryDir windowFolder;
+    Heard heard;
+    WindowServices services = ListeningServices(heard);
+    services.dateTimeText = [] { return exporter::DateTimeText(); };
+    dbx::StandInEditor editor(DemoDesignIn(windowFolder.path()));
+    Pcad window(editor, services);
+    QWidget* client = window.centralWidget();
+    Click(client, "Option2");
+    Click(client, "Check1");
+    Find<QAction>(&window, "Offset_1")->trigger();
+    for (const auto& [box, typed] : {std::pair{"Text1", "1.25"}, std::pair{"Text2", "-0.5"}}) {
+        auto* text = Find<QLineEdit>(&window.offsetDialog(), box);
+        text->selectAll();
+        QTest::keyClicks(text, QString::fromLatin1(typed));
+    }
+    Click(&window.offsetDialog(), "Command1");
+    Find<QListWidget>(client, "List2")->setCurrentRow(2);
+    Click(client, "Command1");
+    QCOMPARE(Texts(Find<QListWidget>(client, "List2")),
+             (QStringList{"Top   1", "Inner1   12", "Bottom   2", "GND_Plane   13"}));
+    Click(client, "Start");
+    QCOMPARE(heard.quits, 1);
+
+    QTemporaryDir commandFolder;
+    DemoDesignIn(commandFolder.path());
+    QProcess exporter;
+    exporter.start(QStringLiteral(NODEWICK_EXPORT_EXE),
+                   {QDir(commandFolder.path()).filePath(QStringLiteral("demo-board.json")), QStringLiteral("--units"),
+                    QStringLiteral("mm"), QStringLiteral("--no-tie"), QStringLiteral("--offset"),
+                    QStringLiteral("1.25,-0.5"), QStringLiteral("--layers"), QStringLiteral("Top,Inner1")});
+    QVERIFY(exporter.waitForFinished(30000));
+    QVERIFY2(exporter.exitStatus() == QProcess::NormalExit && exporter.exitCode() == 0,
+             exporter.readAllStandardError().constData());
+
+    const QByteArray netlist = Contents(QDir(windowFolder.path()).filePath(QStringLiteral("demo-board.ipc")));
+    QVERIFY(netlist.contains("(X: 1.250mm Y: -0.500mm)\r\n"));
+    for (const char* name : {"demo-board.ipc", "Nodewick.ini"}) {
+        const QByteArray fromWindow = Contents(QDir(windowFolder.path()).filePath(QString::fromLatin1(name)));
+        QVERIFY2(!fromWindow.isEmpty(), name);
+        QCOMPARE(fromWindow, Contents(QDir(commandFolder.path()).filePath(QString::fromLatin1(name))));
+    }
 }
 
 } // namespace nodewick::ui::testing

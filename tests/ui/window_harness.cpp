@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 
 #include "dbx/design_file.h"
 
@@ -61,6 +62,14 @@ dbx::Design WiredDesign(const std::string& folder)
          .nodes = {{.refDes = "R1", .pin = "2", .padStyle = 0, .x = 508000, .y = 508000}}},
     };
     return design;
+}
+
+QStringList Texts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
 }
 
 dbx::Design DemoDesignIn(const QString& folder)

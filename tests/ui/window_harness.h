@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+class QListWidget;
 
 #include <optional>
 #include <string>
@@ -40,6 +43,9 @@ dbx::Design WiredDesign(const std::string& folder);
 // The bundled demo design, copied into `folder` and loaded from there, so
 // that its netlist and settings file are written in that folder.
 dbx::Design DemoDesignIn(const QString& folder);
+
+// The texts of a list's entries, top to bottom.
+QStringList Texts(const QListWidget* list);
 
 // The control of that object name below `root`; the test stops when it is missing.
 template <typename Control>
