@@ -117,6 +117,17 @@ DesignMeasure MeasureDesign(const SuiteOptions& options, DigestCheck& digests, s
     return measure;
 }
 
+// The P-CAD file holds the same board as the JSON file of its size: both
+// readers must make the same test records of it.
+void NoteSameRecords(const std::vector<DesignMeasure>& jsonDesigns, DesignMeasure& pcad)
+{
+    for (const DesignMeasure& json : jsonDesigns) {
+        if (json.pads == pcad.pads)
+            pcad.digestNote += json.best.bodyDigest == pcad.best.bodyDigest ? "; records as from JSON"
+                                                                            : "; RECORDS DIFFER from JSON";
+    }
+}
+
 // The netlist the export writes for a design file: its name up to the first
 // dot, then "ipc", in the same folder.
 std::filesystem::path NetlistOf(const std::filesystem::path& design)
@@ -151,9 +162,12 @@ SuiteResult RunSuite(const SuiteOptions& options)
     SuiteResult result;
     for (std::int64_t pads : options.sizes)
         result.designs.push_back(MeasureDesign(options, digests, pads, DesignFormat::Json, "json", ".json"));
-    if (options.pcadPads > 0)
-        result.designs.push_back(
-            MeasureDesign(options, digests, options.pcadPads, DesignFormat::PcadMils, "pcad", ".pcb"));
+    if (options.pcadPads > 0) {
+        DesignMeasure pcad =
+            MeasureDesign(options, digests, options.pcadPads, DesignFormat::PcadMillimetres, "pcad", ".pcb");
+        NoteSameRecords(result.designs, pcad);
+        result.designs.push_back(std::move(pcad));
+    }
     if (!options.exportCommand.empty() && !options.sizes.empty())
         result.command = MeasureCommand(options, digests, *std::max_element(options.sizes.begin(), options.sizes.end()));
     result.digestChanged = digests.Changed();
