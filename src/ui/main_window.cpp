@@ -216,7 +216,11 @@ void Pcad::buildMenu()
 
 void Pcad::showStatus(const std::string& message)
 {
-    const QString text = QString::fromStdString(message);
+    setStatusLine(QString::fromStdString(message));
+}
+
+void Pcad::setStatusLine(const QString& text)
+{
     statusLabel_->setText(text);
     // A message of the program's own is often longer than the line.
     statusLabel_->setToolTip(text);
@@ -232,7 +236,7 @@ void Pcad::startUp()
     conversationOpen_ = true;
     dbx::DesignInfo info;
     dbxStatus_ = dbx_.TGetDesignInfo(context_, info);
-    statusLabel_->setText(FromCodePage(dbx::StatusText(dbxStatus_)));
+    setStatusLine(FromCodePage(dbx::StatusText(dbxStatus_)));
     // After a failed read the record is still empty, and so is the file line.
     const exporter::DesignNames names = exporter::DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
     statusLabel3_->setText(FromCodePage(names.file));
@@ -351,7 +355,7 @@ void Pcad::start()
     };
     std::optional<std::string> viewerError;
     const exporter::ExportHooks hooks{
-        .showStatus = [this](const std::string& text) { statusLabel_->setText(FromCodePage(text)); },
+        .showStatus = [this](const std::string& text) { setStatusLine(FromCodePage(text)); },
         .showFile = [this](const std::string& text) { statusLabel3_->setText(FromCodePage(text)); },
         .dateTimeText = services_.dateTimeText,
         .openInViewer = [this, &viewerError](const std::string& path) { viewerError = services_.openInViewer(path); },

@@ -50,6 +50,7 @@ private:
     template <typename Control, typename... Caption>
     Control* add(const char* name, QWidget* parent, QRect twips, Caption&&... caption);
     void setOuterWidth(int twips);
+    void setStatusLine(const QString& text);
 
     void startUp();
     void fillLayerList();

@@ -113,6 +113,7 @@ private slots:
     void controlsHaveTheirCaptionsAndPlaces_data();
     void controlsHaveTheirCaptionsAndPlaces();
     void startsWithTheFixedChoicesAndMenus();
+    void accessKeysWork();
     void downAndUpMoveTheSelectedLayer();
     void endsOfTheListAndNoSelection();
     void threeDownsTakeTheTopLayerToTheBottom();
@@ -286,6 +287,30 @@ void MainWindowTest::startsWithTheFixedChoicesAndMenus()
     QCOMPARE(menus[2]->objectName(), QStringLiteral("Help_1"));
     QCOMPARE(menus[2]->text(), QStringLiteral("&About"));
     QVERIFY(menus[2]->isEnabled());
+}
+
+void MainWindowTest::accessKeysWork()
+{
+    Session session;
+    QVERIFY(session.openShown());
+    Pcad& window = session.window();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    // A button's access key presses it the way a click does, a moment later.
+    QTest::keyClick(&window, Qt::Key_M, Qt::AltModifier);
+    QTRY_VERIFY(session.control<QPushButton>("Command4")->isVisible());
+    QTest::keyClick(&window, Qt::Key_L, Qt::AltModifier);
+    QTRY_VERIFY(session.control<QPushButton>("Command3")->isVisible());
+    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+    QVERIFY(session.control<QCheckBox>("Check2")->hasFocus());
+    QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);
+    QVERIFY(window.offsetDialog().isVisible());
+    window.offsetDialog().hide();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(session.heard().quits, 0);
+    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(session.heard().quits, 1);
 }
 
 void MainWindowTest::downAndUpMoveTheSelectedLayer()
