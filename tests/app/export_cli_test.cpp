@@ -53,14 +53,7 @@ protected:
         return RunProgram(options, folder.path(), scratch);
     }
 
-    std::vector<std::string> filesLeft() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> filesLeft() const { return FileNames(folder.path()); }
 
     TempFolder folder;   // the design's folder
     TempFolder scratch;  // what the program printed

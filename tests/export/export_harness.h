@@ -142,14 +142,7 @@ public:
     }
 
     // The files the run left in the design folder.
-    std::vector<std::string> filesLeft() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> filesLeft() const { return FileNames(folder.path()); }
 
     TempFolder folder;
     dbx::Design design;

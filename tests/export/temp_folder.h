@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace nodewick::testing {
 
@@ -36,6 +38,16 @@ public:
 private:
     std::filesystem::path root_;
 };
+
+// The names of the files a folder holds, sorted.
+inline std::vector<std::string> FileNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 inline std::string ReadBytes(const std::string& path)
 {
