@@ -147,6 +147,7 @@ CommandMeasure MeasureCommand(const SuiteOptions& options, DigestCheck& digests,
     const ProcessRun run = RunProcess(measure.arguments, ReproducibleEnvironment(options));
     measure.exitCode = run.exitCode;
     measure.wallSeconds = run.wallSeconds;
+    measure.cpuSeconds = run.cpuSeconds;
     measure.peakKib = run.peakKib;
     measure.digestNote = run.exitCode == 0 ? digests.Check(measure.label, DigestText(FileDigest(netlist)))
                                            : "no netlist";

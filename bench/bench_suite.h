@@ -40,6 +40,7 @@ struct CommandMeasure {
     std::vector<std::string> arguments{};
     int exitCode = 0;
     double wallSeconds = 0;
+    double cpuSeconds = 0;
     std::int64_t peakKib = 0;
     std::string digestNote{};
 };

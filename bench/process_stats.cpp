@@ -102,6 +102,8 @@ ProcessRun RunProcess(const std::vector<std::string>& arguments, const std::vect
         if (errno != EINTR)
             SystemFailure("cannot wait for " + arguments.front());
     run.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                     static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
     run.peakKib = usage.ru_maxrss;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return run;

@@ -17,6 +17,7 @@ bool ResetPeakResident();
 struct ProcessRun {
     int exitCode = -1;            // the exit status, or 128 + signal
     double wallSeconds = 0;       // from the start to the end of the process
+    double cpuSeconds = 0;        // its processor time, user and system
     std::int64_t peakKib = 0;     // peak resident memory (the kernel's ru_maxrss)
     std::string output;           // everything it wrote to standard output
 };
