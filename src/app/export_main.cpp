@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -40,6 +41,20 @@ void Complain(std::string_view message)
     std::cerr << kProgram << ": " << message << '\n';
 }
 
+// The stand-in editor holding the design open. A design it refuses (a text
+// too long for its DBX field, an id used twice) is named in the message.
+std::unique_ptr<dbx::StandInEditor> OpenDesign(const std::string& designFile)
+{
+    dbx::LoadedDesign loaded = dbx::LoadDesignFile(designFile);
+    for (const std::string& warning : loaded.warnings)
+        Complain("warning: " + warning);
+    try {
+        return std::make_unique<dbx::StandInEditor>(std::move(loaded.design));
+    } catch (const std::invalid_argument& refused) {
+        throw std::runtime_error(designFile + ": " + refused.what());
+    }
+}
+
 // The window's start-up: the design open in the editor, its layers listed,
 // the saved layer order taken over when the design's folder has one.
 std::vector<std::string> LayerList(dbx::Dbx& editor, dbx::DbxContext& context, const dbx::DesignInfo& info)
@@ -60,10 +75,8 @@ int Export(const Options& options)
     if (options.offset)
         std::tie(choices.offsetXText, choices.offsetYText) = cli::OffsetTexts(*options.offset, choices.units);
 
-    dbx::LoadedDesign loaded = dbx::LoadDesignFile(options.design);
-    for (const std::string& warning : loaded.warnings)
-        Complain("warning: " + warning);
-    dbx::StandInEditor editor(std::move(loaded.design));
+    const std::unique_ptr<dbx::StandInEditor> opened = OpenDesign(options.design);
+    dbx::StandInEditor& editor = *opened;
     dbx::DbxContext context;
     editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
     dbx::DesignInfo info;

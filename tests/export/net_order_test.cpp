@@ -1,6 +1,8 @@
 #include "export/net_order.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -199,6 +201,44 @@ TEST(NetOrder, NoNetIsWrittenWhenNetOneHasNoFirstNode)
     EXPECT_EQ(harness.records(), Lines{"999"});
     ASSERT_EQ(result.warnings.size(), 1u);
     EXPECT_EQ(result.warnings[0], "No net was written: the net with id 1 has no first node (Invalid Net Id)");
+}
+
+} // namespace
+} // namespace nodewick::exporter
+
+namespace nodewick::exporter {
+namespace {
+
+// No 16-bit counters: every net of a large design is written, each long name
+// under its own alias.
+TEST(Aliases, MoreThan32767LongNamesEachGetTheirOwnAlias)
+{
+    constexpr std::int32_t kNets = 33000;
+    ExportHarness harness;
+    harness.design.nets.reserve(kNets);
+    for (std::int32_t id = 1; id <= kNets; ++id) {
+        char name[32];
+        std::snprintf(name, sizeof name, "LONG_NET_NAME_%05d", static_cast<int>(id));
+        harness.design.nets.push_back(Net(id, name, {Pad("U1", "1", kSmdPad, id, 1)}));
+    }
+    const ExportResult result = harness.run();
+    ASSERT_TRUE(result.written) << result.error;
+    EXPECT_EQ(result.netCount, kNets);
+    EXPECT_EQ(result.padRecords, kNets);
+    const Lines records = harness.records();
+    ASSERT_EQ(records.size(), 2u * kNets + 1);
+    std::set<std::string> fullNames;
+    for (std::int32_t alias = 1; alias <= kNets; ++alias) {
+        const std::string& declaration = records[2 * static_cast<std::size_t>(alias) - 2];
+        const std::string& record = records[2 * static_cast<std::size_t>(alias) - 1];
+        const std::string aliasName = "NNAME" + std::to_string(alias);
+        ASSERT_EQ(declaration.substr(0, 3 + aliasName.size()), "P  " + aliasName);
+        ASSERT_EQ(record.substr(0, 3 + aliasName.size() + 1), "327" + aliasName + " ");
+        fullNames.insert(declaration.substr(14));
+    }
+    EXPECT_EQ(fullNames.size(), static_cast<std::size_t>(kNets));
+    EXPECT_EQ(records[2 * 32767].substr(0, 14), "P  NNAME32768 ");
+    EXPECT_NE(harness.netlist().find("C Number of Nets 33000 \r\n"), std::string::npos);
 }
 
 } // namespace
