@@ -1,6 +1,5 @@
 #include "export_run.h"
 
-#include <cmath>
 #include <limits>
 
 #include "design_names.h"
@@ -131,26 +130,7 @@ public:
 
         NetlistFile file(names.folder, names.outputFile);
         std::string& out = file.buffer();
-        const std::string dateTime = hooks_.dateTimeText();
-        const std::string shownOffsetX = FormatOffset(offsetX / UnitScale(units), units);
-        const std::string shownOffsetY = FormatOffset(offsetY / UnitScale(units), units);
-        WriteHeader(out, HeaderFields{
-            .designFile = names.file,
-            .drawingNumber = dbx::TrimNull(info.drawingNumber.field()),
-            .title = dbx::TrimNull(info.title.field()),
-            .revision = dbx::TrimNull(info.revision.field()),
-            .engineer = dbx::TrimNull(info.engineer.field()),
-            .dateTime = dateTime,
-            .components = counts.components,
-            .nets = static_cast<std::int64_t>(nets.nets.size()),
-            .padTotal = counts.padTotal,
-            .padTop = counts.padTop,
-            .padBottom = counts.padBottom,
-            .connectedPins = nets.connectedPins,
-            .layers = counts.layers,
-            .offsetX = shownOffsetX,
-            .offsetY = shownOffsetY,
-        });
+        writeHeader(out, info, names.file, nets, counts, offsetX, offsetY);
         WriteLayerLines(out, choices_.layerList);
         WriteParameterLines(out, names.file, units);
 
@@ -177,6 +157,29 @@ public:
     }
 
 private:
+    void writeHeader(std::string& out, const dbx::DesignInfo& info, const std::string& designFile,
+                     const NetCollection& nets, const DesignCounts& counts, std::int32_t offsetX, std::int32_t offsetY)
+    {
+        const Units units = choices_.units;
+        WriteHeader(out, HeaderFields{
+            .designFile = designFile,
+            .drawingNumber = dbx::TrimNull(info.drawingNumber.field()),
+            .title = dbx::TrimNull(info.title.field()),
+            .revision = dbx::TrimNull(info.revision.field()),
+            .engineer = dbx::TrimNull(info.engineer.field()),
+            .dateTime = hooks_.dateTimeText(),
+            .components = counts.components,
+            .nets = static_cast<std::int64_t>(nets.nets.size()),
+            .padTotal = counts.padTotal,
+            .padTop = counts.padTop,
+            .padBottom = counts.padBottom,
+            .connectedPins = nets.connectedPins,
+            .layers = counts.layers,
+            .offsetX = FormatOffset(offsetX / UnitScale(units), units),
+            .offsetY = FormatOffset(offsetY / UnitScale(units), units),
+        });
+    }
+
     void writeNets(RecordContext& records, const std::vector<NetKey>& nets)
     {
         std::int64_t aliases = 0;
