@@ -198,8 +198,9 @@ TEST_F(ExportCli, ReadOnlyDesignFolderIsReportedWithItsReason)
     const ProgramRun run = exportDesign({});
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "nodewick-export: Cannot write the settings file " + designFolder +
-                           "Nodewick.ini: Permission denied\n");
+    const std::string expected = "nodewick-export: Cannot write the settings file " + designFolder + "Nodewick.ini: ";
+    EXPECT_TRUE(run.err == expected + "Permission denied\n" || run.err == expected + "Read-only file system\n")
+        << run.err;
     EXPECT_FALSE(std::filesystem::exists(designFolder + "board.ipc"));
     EXPECT_EQ(filesLeft(), Lines{"board.json"});
 }
