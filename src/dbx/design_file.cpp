@@ -1,7 +1,6 @@
 #include "design_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <fstream>
 #include <string_view>
@@ -14,16 +13,6 @@ namespace nodewick::dbx {
 namespace {
 
 enum class DesignFileKind { Json, PcadAscii, Unknown, Empty };
-
-// The first word of a P-CAD ASCII file, in any letter case.
-constexpr std::string_view kPcadHeaders[] = {"ACCEL_ASCII", "PCAD_ASCII", "TangoPRO_ASCII"};
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 // Looks at the first non-blank bytes (after a UTF-8 byte order mark) and puts
 // the stream back at its start.
@@ -44,10 +33,7 @@ DesignFileKind Recognise(std::istream& in)
         return DesignFileKind::Empty;
     if (text.front() == '{')
         return DesignFileKind::Json;
-    const std::string_view word = text.substr(0, std::min(text.find_first_of(" \t\r\n\"("), text.size()));
-    const bool pcad = std::any_of(std::begin(kPcadHeaders), std::end(kPcadHeaders),
-                                  [&](std::string_view header) { return EqualIgnoringCase(word, header); });
-    return pcad ? DesignFileKind::PcadAscii : DesignFileKind::Unknown;
+    return IsPcadAsciiText(start) ? DesignFileKind::PcadAscii : DesignFileKind::Unknown;
 }
 
 } // namespace

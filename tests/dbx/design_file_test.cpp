@@ -68,6 +68,19 @@ TEST_F(DesignFile, PcadAsciiFileGoesToThePcadReader)
     }
 }
 
+// Some writers wrap the whole file in one outer parenthesis; it is still a
+// P-CAD file and must reach the reader, which takes it.
+TEST_F(DesignFile, WrappedPcadAsciiFileLoads)
+{
+    const fs::path file = write("wrapped.pcb", "(PCAD_ASCII \"D:\\Old\\wrapped.pcb\"\n"
+                                               "(asciiHeader (fileUnits mm))\n"
+                                               "(pcbDesign \"D\" (layerDef \"Top\" (layerNum 1) (layerType Signal)))\n"
+                                               ")\n");
+    const LoadedDesign loaded = LoadDesignFile(file);
+    ASSERT_EQ(loaded.design.layers.size(), 1u);
+    EXPECT_EQ(loaded.design.layers[0].name, "Top");
+}
+
 TEST_F(DesignFile, OtherContentIsNotADesignFile)
 {
     const fs::path file = write("notes.txt", "ACCEL_ASCIIZ\n");
