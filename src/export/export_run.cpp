@@ -123,9 +123,6 @@ public:
         result_.settingsPath = WriteSettingsFile(names.folder, choices_.layerList);
 
         const NetCollection nets = CollectNets(dbx_, context_);
-        if (nets.skippedAllNets)
-            warnings_.add("No net was written: the net with id 1 has no first node (" +
-                          dbx::StatusText(*nets.skippedAllNets) + ")");
         const DesignCounts counts = CountDesign(dbx_, context_);
 
         NetlistFile file(names.folder, names.outputFile);

@@ -9,9 +9,6 @@
 namespace nodewick::exporter {
 namespace {
 
-// The net whose first node decides whether there are nets to write at all.
-constexpr std::int32_t kFirstNetId = 1;
-
 constexpr std::string_view kSortLastPrefix = "zzz";
 
 bool IsSupplyLike(std::string_view name)
@@ -82,11 +79,9 @@ NetCollection CollectNets(dbx::Dbx& dbx, dbx::DbxContext& context)
     dbx::DbxStatus status = dbx.TGetFirstNet(context, net);
     if (status != dbx::status::kSuccess)
         return collection;
-    dbx::ItemRecord node;
-    if (const dbx::DbxStatus gate = dbx.TGetFirstNetNode(context, kFirstNetId, node); gate != dbx::status::kSuccess) {
-        collection.skippedAllNets = gate;
-        return collection;
-    }
+    // Every net is collected once the first one is delivered. (A design whose
+    // net ids do not start at 1, or whose net 1 has no node, must not come out
+    // as a netlist without nets that looks complete.)
     for (; status == dbx::status::kSuccess; status = dbx.TGetNextNet(context, net)) {
         const TieAttribute tie = TieAttribut(dbx, context, net.netId);
         const std::string sortName = tie.isTieNet() ? tie.value : SortName(dbx::TrimNull(net.netName.field()));

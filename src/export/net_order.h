@@ -35,9 +35,6 @@ bool KeyLess(std::string_view a, std::string_view b) noexcept;
 struct NetCollection {
     std::vector<NetKey> nets;                  // in output order
     std::optional<std::int64_t> connectedPins; // sum of node counts; no value without nets
-    // The design has nets, but none was collected because the net with id 1
-    // has no first node: the status of that check, for the user's warning.
-    std::optional<dbx::DbxStatus> skippedAllNets;
 };
 
 // Walks all nets once, builds their keys and sorts them.

@@ -192,15 +192,33 @@ TEST(Aliases, EachTiedNetGetsItsOwnAlias)
                                      "999"}));
 }
 
-TEST(NetOrder, NoNetIsWrittenWhenNetOneHasNoFirstNode)
+// Whether net 1 exists or has a node says nothing about the other nets: all
+// of them are written.
+TEST(NetOrder, NetsAreWrittenWhenNoNetHasIdOne)
 {
     ExportHarness harness;
     harness.design.nets = NetsNamed({{2, "A"}, {3, "B"}});
     const ExportResult result = harness.run();
-    ASSERT_TRUE(result.written);
-    EXPECT_EQ(harness.records(), Lines{"999"});
-    ASSERT_EQ(result.warnings.size(), 1u);
-    EXPECT_EQ(result.warnings[0], "No net was written: the net with id 1 has no first node (Invalid Net Id)");
+    ASSERT_TRUE(result.written) << result.error;
+    EXPECT_EQ(result.netCount, 2);
+    EXPECT_EQ(harness.records(), (Lines{
+                                     "327A                U2    -1          A01X 000002Y 000002X0600Y0200     S1",
+                                     "327B                U3    -1          A01X 000003Y 000003X0600Y0200     S1",
+                                     "999"}));
+    EXPECT_TRUE(result.warnings.empty());
+}
+
+TEST(NetOrder, NetsAreWrittenWhenNetOneHasNoNode)
+{
+    ExportHarness harness;
+    harness.design.nets = NetsNamed({{2, "A"}});
+    harness.design.nets.push_back(Net(1, "EMPTY", {}));
+    const ExportResult result = harness.run();
+    ASSERT_TRUE(result.written) << result.error;
+    EXPECT_EQ(result.netCount, 2);
+    EXPECT_EQ(harness.records(), (Lines{
+                                     "327A                U2    -1          A01X 000002Y 000002X0600Y0200     S1",
+                                     "999"}));
 }
 
 } // namespace
