@@ -86,7 +86,7 @@ private:
 
     std::string_view LayerTypeWord(std::int32_t layerId) const
     {
-        for (const SynthLayer& layer : board_.layers)
+        for (const dbx::Layer& layer : board_.layers)
             if (layer.id == layerId)
                 return layer.type == 0 ? "Signal" : layer.type == 1 ? "Plane" : "NonSignal";
         return "NonSignal";
@@ -99,9 +99,9 @@ private:
         out_ << "\n    (holeDiam ";
         PutStyleLength(style.hole, index, style.name, false);
         out_ << ")\n    (StartRange " << style.start << ")\n    (EndRange " << style.end << ")\n";
-        for (const SynthShape& shape : style.shapes) {
-            out_ << "    (" << shapeKeyword << " (layerNumRef " << shape.layer << ") (" << shapeKeyword << "Type ";
-            if (LayerTypeWord(shape.layer) == "Plane") {
+        for (const dbx::LayerShape& shape : style.shapes) {
+            out_ << "    (" << shapeKeyword << " (layerNumRef " << shape.layerId << ") (" << shapeKeyword << "Type ";
+            if (LayerTypeWord(shape.layerId) == "Plane") {
                 out_ << "Thrm4_45) (outsideDiam ";
                 PutStyleLength(shape.width, index, style.name, true);
                 out_ << ") (insideDiam ";
@@ -304,7 +304,7 @@ private:
     {
         out_ << "(pcbDesign \"PcbDesign_1\"\n";
         PutDesignHeader();
-        for (const SynthLayer& layer : board_.layers) {
+        for (const dbx::Layer& layer : board_.layers) {
             out_ << "  (layerDef ";
             PutString(layer.name);
             out_ << "\n    (layerNum " << layer.id << ")\n    (layerType " << LayerTypeWord(layer.id) << ")\n  )\n";

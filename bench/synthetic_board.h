@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dbx/design.h"
+
 // A synthetic but plausible board of a chosen size, made deterministically from
 // a seed, for measuring the loaders and the export. Lengths and coordinates are
 // database units (0.01 micrometre); rotations are tenths of a degree. The same
@@ -21,24 +23,12 @@ struct BoardSpec {
     std::uint64_t seed = 1;
 };
 
-struct SynthLayer {
-    std::int32_t id = 0;
-    std::string name{};
-    std::int32_t type = 0;  // 0 signal, 1 plane, 2 non-signal
-};
-
-struct SynthShape {
-    std::int32_t layer = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-};
-
 struct SynthStyle {
     std::string name{};
     std::int32_t hole = 0;
     std::int32_t start = 1;
     std::int32_t end = 2;
-    std::vector<SynthShape> shapes{};
+    std::vector<dbx::LayerShape> shapes{};
 };
 
 // A pad of a footprint, relative to the footprint's origin.
@@ -122,7 +112,7 @@ struct SyntheticBoard {
     std::string revision{};
     std::string drawingNumber{};
 
-    std::vector<SynthLayer> layers{};  // in stack order, as DBX lists them
+    std::vector<dbx::Layer> layers{};  // in stack order, as DBX lists them
     std::vector<SynthStyle> padStyles{};
     std::vector<SynthStyle> viaStyles{};
     std::vector<Package> packages{};

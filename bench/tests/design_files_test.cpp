@@ -103,12 +103,12 @@ void ExpectSameStyles(const std::vector<SynthStyle>& expected, const std::vector
         EXPECT_EQ(loaded[s].hole, expected[s].hole) << expected[s].name;
         EXPECT_EQ(loaded[s].startLayer, expected[s].start) << expected[s].name;
         EXPECT_EQ(loaded[s].endLayer, expected[s].end) << expected[s].name;
-        for (const SynthShape& shape : expected[s].shapes) {
+        for (const dbx::LayerShape& shape : expected[s].shapes) {
             const auto found = std::find_if(loaded[s].shapes.begin(), loaded[s].shapes.end(),
-                                            [&](const dbx::LayerShape& l) { return l.layerId == shape.layer; });
-            ASSERT_NE(found, loaded[s].shapes.end()) << expected[s].name << " layer " << shape.layer;
-            EXPECT_EQ(found->width, shape.width) << expected[s].name << " layer " << shape.layer;
-            EXPECT_EQ(found->height, shape.height) << expected[s].name << " layer " << shape.layer;
+                                            [&](const dbx::LayerShape& l) { return l.layerId == shape.layerId; });
+            ASSERT_NE(found, loaded[s].shapes.end()) << expected[s].name << " layer " << shape.layerId;
+            EXPECT_EQ(found->width, shape.width) << expected[s].name << " layer " << shape.layerId;
+            EXPECT_EQ(found->height, shape.height) << expected[s].name << " layer " << shape.layerId;
         }
     }
 }
