@@ -155,14 +155,14 @@ void FillStyle(const Style& style, PadViaStyle& record)
 // A style's shape on a layer is its entry for that layer id; P-CAD styles may
 // instead define one shape for every layer of a type (all signal layers, all
 // planes), used when the layer exists and has no entry of its own.
-DbxStatus ShapeByLayer(const std::vector<Style>& styles, const std::unordered_map<std::int32_t, std::size_t>& index,
+DbxStatus ShapeByLayer(const std::vector<Style>& styles, const auto& index,
                        const std::unordered_map<std::int32_t, std::int32_t>& layerTypes, std::int32_t styleId,
                        std::int32_t layerId, ShapeRecord& shape)
 {
     const auto found = index.find(styleId);
-    if (found == index.end())
+    if (found == nullptr)
         return status::kInvalidPadstyle;
-    const Style& style = styles[found->second];
+    const Style& style = styles[*found];
     for (const LayerShape& entry : style.shapes) {
         if (entry.layerId == layerId) {
             shape = ShapeRecord{.width = entry.width, .height = entry.height};
@@ -188,15 +188,36 @@ StandInEditor::StandInEditor(std::optional<Design> design) : design_(std::move(d
     if (!design_)
         return;
     CheckTextsFit(*design_);
-    netById_ = IndexById(design_->nets, &Net::id, "net");
-    padStyleById_ = IndexById(design_->padStyles, &Style::id, "pad style");
-    viaStyleById_ = IndexById(design_->viaStyles, &Style::id, "via style");
+    netById_ = IdIndex(IndexById(design_->nets, &Net::id, "net"));
+    padStyleById_ = IdIndex(IndexById(design_->padStyles, &Style::id, "pad style"));
+    viaStyleById_ = IdIndex(IndexById(design_->viaStyles, &Style::id, "via style"));
     for (const Layer& layer : design_->layers) {
         if (!layerTypeById_.emplace(layer.id, layer.type).second)
             throw std::invalid_argument("layer id " + std::to_string(layer.id) + " appears twice");
     }
     for (const ForcedStatus& forced : design_->forcedStatuses)
         forced_.at(static_cast<std::size_t>(forced.operation)) = forced.status;
+}
+
+StandInEditor::IdIndex::IdIndex(std::unordered_map<std::int32_t, std::size_t> map)
+{
+    if (map.empty())
+        return;
+    std::int64_t low = map.begin()->first;
+    std::int64_t high = low;
+    for (const auto& [id, place] : map) {
+        low = std::min<std::int64_t>(low, id);
+        high = std::max<std::int64_t>(high, id);
+    }
+    if (high - low < 2 * static_cast<std::int64_t>(map.size()) + 16) {
+        dense_ = true;
+        base_ = low;
+        slots_.assign(static_cast<std::size_t>(high - low + 1), kNone);
+        for (const auto& [id, place] : map)
+            slots_[static_cast<std::size_t>(id - low)] = place;
+    } else {
+        map_ = std::move(map);
+    }
 }
 
 DbxStatus StandInEditor::gate(Operation operation) const
@@ -282,9 +303,9 @@ DbxStatus StandInEditor::TGetNetById(DbxContext&, std::int32_t netId, NetRecord&
     if (const DbxStatus refused = gate(Operation::TGetNetById))
         return refused;
     const auto found = netById_.find(netId);
-    if (found == netById_.end())
+    if (found == nullptr)
         return status::kInvalidNetId;
-    FillNet(design_->nets[found->second], net);
+    FillNet(design_->nets[*found], net);
     return status::kSuccess;
 }
 
@@ -293,10 +314,10 @@ DbxStatus StandInEditor::TGetFirstNetNode(DbxContext&, std::int32_t netId, ItemR
     if (const DbxStatus refused = gate(Operation::TGetFirstNetNode))
         return refused;
     const auto found = netById_.find(netId);
-    if (found == netById_.end())
+    if (found == nullptr)
         return status::kInvalidNetId;
-    nodeWalk_ = NetWalk{.net = found->second, .next = 0};
-    return Step(design_->nets[found->second].nodes, nodeWalk_->next, status::kNoMoreItems,
+    nodeWalk_ = NetWalk{.net = *found, .next = 0};
+    return Step(design_->nets[*found].nodes, nodeWalk_->next, status::kNoMoreItems,
                 [&](const Node& n) { FillNode(n, node); });
 }
 
@@ -315,10 +336,10 @@ DbxStatus StandInEditor::TGetFirstNetItem(DbxContext&, std::int32_t netId, ItemR
     if (const DbxStatus refused = gate(Operation::TGetFirstNetItem))
         return refused;
     const auto found = netById_.find(netId);
-    if (found == netById_.end())
+    if (found == nullptr)
         return status::kInvalidNetId;
-    itemWalk_ = NetWalk{.net = found->second, .next = 0};
-    return Step(design_->nets[found->second].items, itemWalk_->next, status::kNoMoreItems,
+    itemWalk_ = NetWalk{.net = *found, .next = 0};
+    return Step(design_->nets[*found].items, itemWalk_->next, status::kNoMoreItems,
                 [&](const Item& i) { FillItem(i, item); });
 }
 
@@ -353,9 +374,9 @@ DbxStatus StandInEditor::TGetFirstNetAttribute(DbxContext&, std::int32_t netId, 
     if (const DbxStatus refused = gate(Operation::TGetFirstNetAttribute))
         return refused;
     const auto found = netById_.find(netId);
-    if (found == netById_.end())
+    if (found == nullptr)
         return status::kInvalidNetId;
-    const std::vector<Attribute>& attributes = design_->nets[found->second].attributes;
+    const std::vector<Attribute>& attributes = design_->nets[*found].attributes;
     if (attributes.empty())
         return status::kItemNotFound;
     SetText(attribute.name, attributes.front().name);
@@ -368,9 +389,9 @@ DbxStatus StandInEditor::TGetPadStyle(DbxContext&, std::int32_t styleId, PadViaS
     if (const DbxStatus refused = gate(Operation::TGetPadStyle))
         return refused;
     const auto found = padStyleById_.find(styleId);
-    if (found == padStyleById_.end())
+    if (found == nullptr)
         return status::kInvalidPadstyle;
-    FillStyle(design_->padStyles[found->second], style);
+    FillStyle(design_->padStyles[*found], style);
     return status::kSuccess;
 }
 
@@ -379,9 +400,9 @@ DbxStatus StandInEditor::TGetViaStyle(DbxContext&, std::int32_t styleId, PadViaS
     if (const DbxStatus refused = gate(Operation::TGetViaStyle))
         return refused;
     const auto found = viaStyleById_.find(styleId);
-    if (found == viaStyleById_.end())
+    if (found == nullptr)
         return status::kInvalidPadstyle;
-    FillStyle(design_->viaStyles[found->second], style);
+    FillStyle(design_->viaStyles[*found], style);
     return status::kSuccess;
 }
 

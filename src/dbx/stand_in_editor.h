@@ -55,7 +55,28 @@ private:
     };
 
     static constexpr std::size_t kOperationCount = static_cast<std::size_t>(Operation::TGetViaShapeByLayer) + 1;
-    using IdIndex = std::unordered_map<std::int32_t, std::size_t>;
+    // Ids to places: a plain array when the ids are dense (as they are for
+    // nets numbered 1, 2, 3, ...), a hash map otherwise.
+    class IdIndex {
+    public:
+        IdIndex() = default;
+        explicit IdIndex(std::unordered_map<std::int32_t, std::size_t> map);
+        const std::size_t* find(std::int32_t id) const noexcept
+        {
+            if (dense_) {
+                const auto slot = static_cast<std::uint64_t>(static_cast<std::int64_t>(id) - base_);
+                return slot < slots_.size() && slots_[slot] != kNone ? &slots_[slot] : nullptr;
+            }
+            const auto found = map_.find(id);
+            return found == map_.end() ? nullptr : &found->second;
+        }
+    private:
+        static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+        bool dense_ = false;
+        std::int64_t base_ = 0;
+        std::vector<std::size_t> slots_;
+        std::unordered_map<std::int32_t, std::size_t> map_;
+    };
 
     // The status an operation gives before it looks at the design: "No
     // Connection" outside an open conversation, else the status the design

@@ -1,5 +1,7 @@
 #include "record_writer.h"
 
+#include <cstring>
+
 #include "short_text.h"
 
 namespace nodewick::exporter {
@@ -7,57 +9,95 @@ namespace {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
 
-// Keeps the column of the line being written, 1 at its start.
-class Line {
-public:
-    explicit Line(std::string& out) : out_(out), start_(out.size()) {}
-
-    void moveTo(int column)
-    {
-        const std::size_t target = static_cast<std::size_t>(column < 1 ? 1 : column);
-        const std::size_t current = out_.size() - start_ + 1;
-        if (current < target) {
-            out_.append(target - current, ' ');
-        } else if (current > target) {
-            out_ += kLineEnd;
-            start_ = out_.size();
-            out_.append(target - 1, ' ');
-        }
-    }
-
-    void write(const RecordItem& item)
-    {
-        if (!item.isNumber) {
-            for (std::string_view part : item.parts)
-                out_ += part;
-        } else if (item.number) {
-            out_ += *item.number < 0 ? '-' : ' ';
-            const std::int64_t magnitude = *item.number < 0 ? -*item.number : *item.number;
-            out_ += Decimal(magnitude).view();
-            out_ += ' ';
-        }
-    }
-
-    void end() { out_ += kLineEnd; }
-
-private:
-    std::string& out_;
-    std::size_t start_;
-};
-
 } // namespace
+
+void RecordLine::startItem(int column)
+{
+    const std::size_t target = static_cast<std::size_t>(column < 1 ? 1 : column);
+    if (!started_) {
+        started_ = true;
+        return;
+    }
+    if (column_ < target) {
+        putSpaces(target - column_);
+    } else if (column_ > target) {
+        put(kLineEnd);
+        column_ = 1;
+        putSpaces(target - 1);
+    }
+}
+
+void RecordLine::put(std::string_view text)
+{
+    if (text.size() > buffer_.size() - used_) {
+        flush();
+        if (text.size() > buffer_.size()) {
+            out_ += text;
+            column_ += text.size();
+            return;
+        }
+    }
+    std::memcpy(buffer_.data() + used_, text.data(), text.size());
+    used_ += text.size();
+    column_ += text.size();
+}
+
+void RecordLine::putSpaces(std::size_t count)
+{
+    while (count > 0) {
+        if (used_ == buffer_.size())
+            flush();
+        const std::size_t chunk = std::min(count, buffer_.size() - used_);
+        std::memset(buffer_.data() + used_, ' ', chunk);
+        used_ += chunk;
+        column_ += chunk;
+        count -= chunk;
+    }
+}
+
+void RecordLine::flush()
+{
+    out_.append(buffer_.data(), used_);
+    used_ = 0;
+}
+
+RecordLine& RecordLine::textParts(int column, std::span<const std::string_view> parts)
+{
+    startItem(column);
+    for (std::string_view part : parts)
+        put(part);
+    return *this;
+}
+
+RecordLine& RecordLine::number(int column, std::optional<std::int64_t> value)
+{
+    startItem(column);
+    if (value) {
+        const std::int64_t magnitude = *value < 0 ? -*value : *value;
+        put(*value < 0 ? "-" : " ");
+        put(Decimal(magnitude).view());
+        put(" ");
+    }
+    return *this;
+}
+
+void RecordLine::end()
+{
+    put(kLineEnd);
+    flush();
+}
 
 void WriteRecord(std::string& out, std::initializer_list<RecordItem> items)
 {
-    Line line(out);
-    bool first = true;
+    RecordLine line(out);
     for (const RecordItem& item : items) {
         if (!item.present)
             continue;
-        if (!first)
-            line.moveTo(item.column);
-        first = false;
-        line.write(item);
+        if (item.isNumber) {
+            line.number(item.column, item.number);
+            continue;
+        }
+        line.textParts(item.column, item.parts);
     }
     line.end();
 }

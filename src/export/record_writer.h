@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -54,10 +55,53 @@ constexpr RecordItem NumberItem(int column, std::optional<std::int64_t> value) n
     return item;
 }
 
-// Appends one line to out, ended by CR LF. The first item starts the line.
+// One line of the netlist as it is written. The first item starts the line.
 // Before each later item the writer pads with spaces up to the item's column;
 // when the line already reaches past that column, it ends the line and starts
-// the item on a new line, indented to its column.
+// the item on a new line, indented to its column. Text collects in a small
+// buffer of its own and reaches out in one piece, so that writing a test
+// record costs no more than copying its bytes.
+class RecordLine {
+public:
+    explicit RecordLine(std::string& out) noexcept : out_(out) {}
+    RecordLine(const RecordLine&) = delete;
+    RecordLine& operator=(const RecordLine&) = delete;
+
+    // A text item: its parts joined as they are, no quotes, no separators.
+    template <typename... Parts>
+        requires(std::convertible_to<const Parts&, std::string_view> && ...)
+    RecordLine& text(int column, const Parts&... parts)
+    {
+        startItem(column);
+        (put(std::string_view(parts)), ...);
+        return *this;
+    }
+
+    // A text item whose parts are given as a list.
+    RecordLine& textParts(int column, std::span<const std::string_view> parts);
+
+    // A number item: " digits " (a "-" in place of the leading space when
+    // negative); a count that never got a value writes nothing but the padding.
+    RecordLine& number(int column, std::optional<std::int64_t> value);
+
+    // Ends the line with CR LF and hands it to out.
+    void end();
+
+private:
+    void startItem(int column);
+    void put(std::string_view text);
+    void putSpaces(std::size_t count);
+    void flush();
+
+    std::string& out_;
+    std::array<char, 128> buffer_;
+    std::size_t used_ = 0;      // bytes of buffer_ not yet handed to out_
+    std::size_t column_ = 1;    // column the next character goes to
+    bool started_ = false;      // the line has its first item
+};
+
+// Appends one line to out from a list of items, ended by CR LF, as RecordLine
+// lays them out.
 void WriteRecord(std::string& out, std::initializer_list<RecordItem> items);
 
 } // namespace nodewick::exporter

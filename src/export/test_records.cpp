@@ -29,47 +29,41 @@ void WritePadRecord(std::string& out, const PadRecordFields& pad)
 {
     const std::string_view code = pad.drill.empty() ? "327" : "317";
     const char soldermask[] = {'S', pad.soldermask};
-    WriteRecord(out, {
-        TextItem(1, code, pad.netName),
-        TextItem(21, pad.refDes),
-        TextItem(27, "-", pad.pin),
-        TextItem(33, pad.drill),
-        TextItem(39, "A", pad.access, "X"),
-        TextItemIf(pad.x.negative(), kXSignColumn, "-"),
-        TextItem(44, pad.x.digits, "Y"),
-        TextItemIf(pad.y.negative(), kYSignColumn, "-"),
-        TextItem(52, pad.y.digits, pad.featureSize),
-        TextItem(73, std::string_view(soldermask, 2)),
-    });
+    RecordLine line(out);
+    line.text(1, code, pad.netName);
+    line.text(21, pad.refDes);
+    line.text(27, "-", pad.pin);
+    line.text(33, pad.drill);
+    line.text(39, "A", pad.access, "X");
+    if (pad.x.negative())
+        line.text(kXSignColumn, "-");
+    line.text(44, pad.x.digits, "Y");
+    if (pad.y.negative())
+        line.text(kYSignColumn, "-");
+    line.text(52, pad.y.digits, pad.featureSize);
+    line.text(73, std::string_view(soldermask, 2));
+    line.end();
 }
 
 void WriteViaRecord(std::string& out, const ViaRecordFields& via)
 {
-    const std::string_view code = ViaCode(via.kind);
     const std::string_view yLeadIn = via.y.negative() ? "Y-" : "Y ";
-    if (via.kind == ViaKind::Surface) {
-        WriteRecord(out, {
-            TextItem(1, code, via.netName),
-            TextItem(21, "VIA"),
-            TextItem(27, "-"),
-            TextItem(39, "A", via.access, "X"),
-            TextItemIf(via.x.negative(), kXSignColumn, "-"),
-            TextItem(44, via.x.digits, yLeadIn, via.y.digits, via.featureSize),
-            TextItem(73, via.soldermask),
-        });
-        return;
-    }
-    const bool blindOrBuried = via.kind == ViaKind::BlindOrBuried;
-    WriteRecord(out, {
-        TextItem(1, code, via.netName),
-        TextItem(21, "VIA"),
-        TextItem(27, "-"),
-        TextItem(32, "MD", via.drillDigits, "PA", via.access, "X"),
-        TextItemIf(via.x.negative(), kXSignColumn, "-"),
-        TextItem(44, via.x.digits, yLeadIn, via.y.digits),
-        TextItem(73, via.soldermask),
-        TextItemIf(blindOrBuried, 75, "L", via.startPosition, "L", via.endPosition),
-    });
+    const bool surface = via.kind == ViaKind::Surface;
+    RecordLine line(out);
+    line.text(1, ViaCode(via.kind), via.netName);
+    line.text(21, "VIA");
+    line.text(27, "-");
+    if (surface)
+        line.text(39, "A", via.access, "X");
+    else
+        line.text(32, "MD", via.drillDigits, "PA", via.access, "X");
+    if (via.x.negative())
+        line.text(kXSignColumn, "-");
+    line.text(44, via.x.digits, yLeadIn, via.y.digits, surface ? via.featureSize : std::string_view());
+    line.text(73, via.soldermask);
+    if (via.kind == ViaKind::BlindOrBuried)
+        line.text(75, "L", via.startPosition, "L", via.endPosition);
+    line.end();
 }
 
 ShortText<48> FeatureSizeText(std::string_view width, std::string_view height, std::string_view rotation) noexcept
