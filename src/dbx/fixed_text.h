@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -23,8 +24,8 @@ public:
     {
         if (text.size() > N)
             return false;
-        bytes_.fill('\0');
         text.copy(bytes_.data(), text.size());
+        std::fill(bytes_.begin() + static_cast<std::ptrdiff_t>(text.size()), bytes_.end(), '\0');
         return true;
     }
 

@@ -112,8 +112,9 @@ void FillNet(const Net& net, NetRecord& record)
 
 void FillNode(const Node& node, ItemRecord& record)
 {
-    record = ItemRecord{};
+    // Every field is set, so nothing of an earlier item shows through.
     record.itemType = kItemTypePad;
+    record.via = ItemRecord::Via{};
     SetText(record.pad.refDes, node.refDes);
     record.pad.padStyleId = node.padStyle;
     record.pad.x = node.x;

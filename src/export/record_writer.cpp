@@ -1,58 +1,25 @@
 #include "record_writer.h"
 
-#include <cstring>
-
 #include "short_text.h"
 
 namespace nodewick::exporter {
-namespace {
 
-inline constexpr std::string_view kLineEnd = "\r\n";
-
-} // namespace
-
-void RecordLine::startItem(int column)
+void RecordLine::putLong(std::string_view text)
 {
-    const std::size_t target = static_cast<std::size_t>(column < 1 ? 1 : column);
-    if (!started_) {
-        started_ = true;
+    flush();
+    if (text.size() > buffer_.size()) {
+        out_ += text;
+        column_ += text.size();
         return;
     }
-    if (column_ < target) {
-        putSpaces(target - column_);
-    } else if (column_ > target) {
-        put(kLineEnd);
-        column_ = 1;
-        putSpaces(target - 1);
-    }
+    put(text);
 }
 
-void RecordLine::put(std::string_view text)
+void RecordLine::putLongSpaces(std::size_t count)
 {
-    if (text.size() > buffer_.size() - used_) {
-        flush();
-        if (text.size() > buffer_.size()) {
-            out_ += text;
-            column_ += text.size();
-            return;
-        }
-    }
-    std::memcpy(buffer_.data() + used_, text.data(), text.size());
-    used_ += text.size();
-    column_ += text.size();
-}
-
-void RecordLine::putSpaces(std::size_t count)
-{
-    while (count > 0) {
-        if (used_ == buffer_.size())
-            flush();
-        const std::size_t chunk = std::min(count, buffer_.size() - used_);
-        std::memset(buffer_.data() + used_, ' ', chunk);
-        used_ += chunk;
-        column_ += chunk;
-        count -= chunk;
-    }
+    flush();
+    out_.append(count, ' ');
+    column_ += count;
 }
 
 void RecordLine::flush()

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <concepts>
+#include <cstring>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -88,10 +89,51 @@ public:
     void end();
 
 private:
-    void startItem(int column);
-    void put(std::string_view text);
-    void putSpaces(std::size_t count);
+    // Moves to the item's column: spaces up to it, or a new line indented to
+    // it when the line already reaches past it. The first item starts the line
+    // wherever its column.
+    void startItem(int column)
+    {
+        const std::size_t target = static_cast<std::size_t>(column < 1 ? 1 : column);
+        if (!started_) {
+            started_ = true;
+        } else if (column_ < target) {
+            putSpaces(target - column_);
+        } else if (column_ > target) {
+            put(kLineEnd);
+            column_ = 1;
+            putSpaces(target - 1);
+        }
+    }
+
+    void put(std::string_view text)
+    {
+        if (text.size() > buffer_.size() - used_) {
+            putLong(text);
+            return;
+        }
+        std::memcpy(buffer_.data() + used_, text.data(), text.size());
+        used_ += text.size();
+        column_ += text.size();
+    }
+
+    void putSpaces(std::size_t count)
+    {
+        if (count > buffer_.size() - used_) {
+            putLongSpaces(count);
+            return;
+        }
+        std::memset(buffer_.data() + used_, ' ', count);
+        used_ += count;
+        column_ += count;
+    }
+
+    // Text or padding that does not fit what is left of the buffer.
+    void putLong(std::string_view text);
+    void putLongSpaces(std::size_t count);
     void flush();
+
+    static constexpr std::string_view kLineEnd = "\r\n";
 
     std::string& out_;
     std::array<char, 128> buffer_;
