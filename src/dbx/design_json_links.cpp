@@ -1,8 +1,10 @@
 #include "design_json_links.h"
 
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
+#include "component_index.h"
 #include "design_file.h"
 #include "json_object_reader.h"
 #include "records.h"
@@ -17,7 +19,10 @@ std::string Element(std::string_view array, std::size_t index)
 
 class Linker {
 public:
-    Linker(Design& design, const std::string& fileName) : design_(design), fileName_(fileName) {}
+    Linker(Design& design, const std::string& fileName)
+        : design_(design), fileName_(fileName), components_(design.components)
+    {
+    }
 
     void link(const std::vector<bool>& padCountGiven)
     {
@@ -26,7 +31,7 @@ public:
         viaStyles_ = indexIds(design_.viaStyles, "viaStyles", "via style");
         checkStyleLayers(design_.padStyles, "padStyles");
         checkStyleLayers(design_.viaStyles, "viaStyles");
-        indexComponents();
+        checkComponentsUnique();
         indexIds(design_.nets, "nets", "net");
         std::vector<std::int32_t> padCounts(design_.components.size(), 0);
         for (std::size_t n = 0; n < design_.nets.size(); ++n) {
@@ -88,16 +93,12 @@ private:
         }
     }
 
-    void indexComponents()
+    void checkComponentsUnique() const
     {
-        components_.reserve(design_.components.size());
-        for (std::size_t i = 0; i < design_.components.size(); ++i) {
-            const auto [first, added] = components_.emplace(design_.components[i].refDes, i);
-            if (!added) {
-                fail(Element("components", i) + ".refDes", "\"" + design_.components[i].refDes +
-                                                               "\" is already used by " +
-                                                               Element("components", first->second));
-            }
+        if (const std::optional<ComponentIndex::Duplicate> duplicate = components_.firstDuplicate()) {
+            fail(Element("components", duplicate->later) + ".refDes",
+                 "\"" + design_.components[duplicate->later].refDes + "\" is already used by " +
+                     Element("components", duplicate->earlier));
         }
     }
 
@@ -113,11 +114,11 @@ private:
                 node.componentSide = 0;
                 continue;
             }
-            const auto component = components_.find(node.refDes);
-            if (component == components_.end())
+            const std::optional<std::size_t> component = components_.find(node.refDes);
+            if (!component)
                 fail(NodePath(n, i) + ".refDes", "no component \"" + node.refDes + "\" in \"components\"");
-            node.componentSide = design_.components[component->second].side;
-            ++padCounts[component->second];
+            node.componentSide = design_.components[*component].side;
+            ++padCounts[*component];
         }
     }
 
@@ -142,8 +143,7 @@ private:
     IdIndex layers_;
     IdIndex padStyles_;
     IdIndex viaStyles_;
-    // Keys view the components' own texts, which stay in place.
-    std::unordered_map<std::string_view, std::size_t> components_;
+    ComponentIndex components_;
 };
 
 } // namespace
