@@ -1,6 +1,8 @@
 #include "net_order.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "dbx/trim_null.h"
 #include "short_text.h"
@@ -27,6 +29,25 @@ unsigned char Folded(char c) noexcept
 {
     const auto byte = static_cast<unsigned char>(c);
     return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
+// How many bytes two texts share at their start, up to `common`, compared
+// eight at a time: sorted neighbours share long starts (NET1267..., BACKPLANE_
+// SLOT13_...), and equal bytes are equal when folded too.
+std::size_t EqualStart(std::string_view a, std::string_view b, std::size_t common) noexcept
+{
+    std::size_t i = 0;
+    for (; i + sizeof(std::uint64_t) <= common; i += sizeof(std::uint64_t)) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        std::memcpy(&x, a.data() + i, sizeof x);
+        std::memcpy(&y, b.data() + i, sizeof y);
+        if (x != y)
+            break;
+    }
+    while (i < common && a[i] == b[i])
+        ++i;
+    return i;
 }
 
 bool BytesLess(std::string_view a, std::string_view b) noexcept
@@ -63,7 +84,7 @@ std::string OrderKey(std::string_view sortName, std::int32_t netId)
 bool KeyLess(std::string_view a, std::string_view b) noexcept
 {
     const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
+    for (std::size_t i = EqualStart(a, b, common); i < common; ++i) {
         if (Folded(a[i]) != Folded(b[i]))
             return Folded(a[i]) < Folded(b[i]);
     }

@@ -53,6 +53,15 @@ TEST(KeyLess, FoldsLettersThenComparesBytes)
     EXPECT_TRUE(KeyLess(".7", "0.1"));
     EXPECT_TRUE(KeyLess("9Z.1", "zzzGND.2"));
     EXPECT_TRUE(KeyLess("AB.1", "AB_.2"));
+    EXPECT_TRUE(KeyLess("A_.1", "AB.2"));   // folded "b" comes after "_", though "B" comes before it
+    EXPECT_TRUE(KeyLess("z.1", "\xE9.2"));  // bytes above 127 after ASCII, not negative
+    EXPECT_FALSE(KeyLess("\xE9.2", "z.1"));
+    // Long shared starts, past eight bytes, and a case difference before the decisive letter.
+    EXPECT_TRUE(KeyLess("BACKPLANE_SLOT13_a.1", "backplane_slot13_B.2"));
+    EXPECT_FALSE(KeyLess("backplane_slot13_B.2", "BACKPLANE_SLOT13_a.1"));
+    EXPECT_TRUE(KeyLess("BACKPLANE_SLOT13_DATA.1", "BACKPLANE_SLOT13_DATA_.1"));
+    EXPECT_FALSE(KeyLess("BACKPLANE_SLOT13_DATA.12", "BACKPLANE_SLOT13_DATA.12"));
+    EXPECT_TRUE(KeyLess("BACKPLANE_SLOT13_DATA.12", "backplane_slot13_data.12"));
 }
 
 TEST(AliasName, NnameAndTheNumber)
