@@ -249,28 +249,47 @@ public:
         frames_.reserve(kDeepestElement);
     }
 
-    bool null() { return scalar(JsonValue{.kind = JsonValue::Kind::Null}); }
-    bool boolean(bool) { return scalar(JsonValue{.kind = JsonValue::Kind::Boolean}); }
+    bool null()
+    {
+        valueToFill(JsonValue::Kind::Null);
+        return true;
+    }
+    bool boolean(bool)
+    {
+        valueToFill(JsonValue::Kind::Boolean);
+        return true;
+    }
     bool number_integer(Json::number_integer_t value)
     {
-        return scalar(JsonValue{.kind = JsonValue::Kind::Integer, .integer = value});
+        if (JsonValue* filled = valueToFill(JsonValue::Kind::Integer))
+            filled->integer = value;
+        return true;
     }
     bool number_unsigned(Json::number_unsigned_t value)
     {
-        if (value > static_cast<Json::number_unsigned_t>(std::numeric_limits<std::int64_t>::max()))
-            return scalar(JsonValue{.kind = JsonValue::Kind::HugeInteger});
-        return scalar(JsonValue{.kind = JsonValue::Kind::Integer, .integer = static_cast<std::int64_t>(value)});
+        if (value > static_cast<Json::number_unsigned_t>(std::numeric_limits<std::int64_t>::max())) {
+            valueToFill(JsonValue::Kind::HugeInteger);
+        } else if (JsonValue* filled = valueToFill(JsonValue::Kind::Integer)) {
+            filled->integer = static_cast<std::int64_t>(value);
+        }
+        return true;
     }
     bool number_float(Json::number_float_t, const Json::string_t& text)
     {
         // The parser hands integers beyond 64 bits over as floating point.
         const bool integer = text.find_first_of(".eE") == std::string::npos;
-        return scalar(JsonValue{.kind = integer ? JsonValue::Kind::HugeInteger : JsonValue::Kind::Float});
+        valueToFill(integer ? JsonValue::Kind::HugeInteger : JsonValue::Kind::Float);
+        return true;
     }
-    // Strings and keys are copied, not moved: the parser's own buffer keeps its
+    // Strings are copied, not moved: the parser's own buffer keeps its
     // capacity, and the short texts of a design fit in a string without a heap
     // allocation.
-    bool string(Json::string_t& text) { return scalar(JsonValue{.kind = JsonValue::Kind::String, .text = text}); }
+    bool string(Json::string_t& text)
+    {
+        if (JsonValue* filled = valueToFill(JsonValue::Kind::String))
+            filled->text = text;
+        return true;
+    }
     bool binary(Json::binary_t&) { return true; }  // JSON text has no binary values
 
     bool start_object(std::size_t);
@@ -290,7 +309,9 @@ private:
         std::uint64_t knownKeys = 0;      // the DesignKeys seen in this object
     };
 
-    bool scalar(JsonValue value);
+    // The value of the member being read, of this kind, to be filled in place;
+    // none inside a skipped value.
+    JsonValue* valueToFill(JsonValue::Kind kind);
     void open(Element element, bool isArray);
     void finish(Frame& frame);
     void readElement(Element element, JsonObjectReader& in);
@@ -340,24 +361,24 @@ void DesignReader::open(Element element, bool isArray)
         path_.enterObject();
 }
 
-bool DesignReader::scalar(JsonValue value)
+JsonValue* DesignReader::valueToFill(JsonValue::Kind kind)
 {
     if (skipDepth_ > 0)
-        return true;
+        return nullptr;
     if (depth_ == 0)
-        fail("a design file is one JSON object, but this file holds " + std::string(JsonKindName(value.kind)));
+        fail("a design file is one JSON object, but this file holds " + std::string(JsonKindName(kind)));
     Frame& frame = innermost();
     if (frame.isArray) {
         path_.nextElement();
-        fail("expected an object, found " + std::string(JsonKindName(value.kind)));
+        fail("expected an object, found " + std::string(JsonKindName(kind)));
     }
     JsonMember& member = frame.members.back();
     if (ArrayOf(frame.element, member.key))
-        fail("expected an array, found " + std::string(JsonKindName(value.kind)));
+        fail("expected an array, found " + std::string(JsonKindName(kind)));
     if (IsStatusMap(frame.element, member.key))
-        fail("expected an object, found " + std::string(JsonKindName(value.kind)));
-    member.value = std::move(value);
-    return true;
+        fail("expected an object, found " + std::string(JsonKindName(kind)));
+    member.value.kind = kind;
+    return &member.value;
 }
 
 bool DesignReader::key(Json::string_t& key)
@@ -366,20 +387,24 @@ bool DesignReader::key(Json::string_t& key)
         return true;
     Frame& frame = innermost();
     path_.setKey(key);
-    JsonMember member{.key = FindDesignKey(key)};
-    if (member.key == DesignKey::Other) {
+    const DesignKey known = FindDesignKey(key);
+    if (known == DesignKey::Other) {
         for (const JsonMember& earlier : frame.members) {
             if (earlier.key == DesignKey::Other && earlier.otherKey == key)
                 fail("the key appears twice in one object");
         }
-        member.otherKey = key;
     } else {
-        const std::uint64_t bit = std::uint64_t{1} << static_cast<unsigned>(member.key);
+        const std::uint64_t bit = std::uint64_t{1} << static_cast<unsigned>(known);
         if (frame.knownKeys & bit)
             fail("the key appears twice in one object");
         frame.knownKeys |= bit;
     }
-    frame.members.push_back(std::move(member));
+    // Made in place: a member moved into the list would copy its two
+    // (empty) texts, a million times over in a large design.
+    JsonMember& member = frame.members.emplace_back();
+    member.key = known;
+    if (known == DesignKey::Other)
+        member.otherKey = key;
     return true;
 }
 
