@@ -213,12 +213,14 @@ std::string JsonObjectReader::textOf(JsonMember& member, std::size_t capacity)
 {
     if (member.value.kind != JsonValue::Kind::String)
         fail(member, "expected a string, found " + std::string(JsonKindName(member.value.kind)));
-    std::string bytes;
-    try {
-        bytes = Utf8ToWindows1252(member.value.text);
-    } catch (const TextEncodingError& error) {
-        fail(member, error.what());
-    }
+    // Made where it is returned: every text of a large design passes here.
+    std::string bytes = [&] {
+        try {
+            return Utf8ToWindows1252(member.value.text);
+        } catch (const TextEncodingError& error) {
+            fail(member, error.what());
+        }
+    }();
     if (bytes.size() > capacity) {
         fail(member, "the text is " + std::to_string(bytes.size()) +
                          " bytes long in Windows-1252; its DBX field holds " + std::to_string(capacity));
@@ -233,7 +235,8 @@ std::string JsonObjectReader::text(DesignKey key, std::size_t capacity)
 
 std::string JsonObjectReader::text(DesignKey key, std::size_t capacity, std::string_view fallback)
 {
-    return optionalText(key, capacity).value_or(std::string(fallback));
+    JsonMember* member = find(key);
+    return member ? textOf(*member, capacity) : std::string(fallback);
 }
 
 std::optional<std::string> JsonObjectReader::optionalText(DesignKey key, std::size_t capacity)
