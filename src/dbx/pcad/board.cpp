@@ -9,10 +9,9 @@ namespace {
 std::optional<ListView> ChooseFieldSet(ListView designInfo, const Reporter& reporter)
 {
     std::optional<ListView> first;
-    for (auto it = designInfo.begin(); it != designInfo.end(); ++it) {
-        if ((*it).kind != ElementKind::List || !designInfo.child(it).is("fieldSet"))
+    for (const ListView set : designInfo.lists()) {
+        if (!set.is("fieldSet"))
             continue;
-        const ListView set = designInfo.child(it);
         if (!first)
             first = set;
         ValueReader values(set, Unit::Mil, reporter);
@@ -28,10 +27,10 @@ void ReadDesignFields(ListView header, DesignFields& fields, Reporter& reporter)
     const std::optional<ListView> set = designInfo ? ChooseFieldSet(*designInfo, reporter) : std::nullopt;
     if (!set)
         return;
-    for (auto it = set->begin(); it != set->end(); ++it) {
-        if ((*it).kind != ElementKind::List || !set->child(it).is("fieldDef"))
+    for (const ListView field : set->lists()) {
+        if (!field.is("fieldDef"))
             continue;
-        ValueReader values(set->child(it), Unit::Mil, reporter);
+        ValueReader values(field, Unit::Mil, reporter);
         const std::string name = values.text();
         std::string value = values.atEnd() ? std::string() : values.text();
         if (name == "Title")
@@ -130,10 +129,7 @@ void AddVia(ListView item, Board& board, const Library& library, Unit fileUnit, 
 
 void ReadMultiLayer(ListView multiLayer, Board& board, Library& library, Unit fileUnit, Reporter& reporter)
 {
-    for (auto it = multiLayer.begin(); it != multiLayer.end(); ++it) {
-        if ((*it).kind != ElementKind::List)
-            continue;
-        const ListView item = multiLayer.child(it);
+    for (const ListView item : multiLayer.lists()) {
         if (item.is("pattern")) {
             AddPlacement(item, board, library, fileUnit, reporter);
         } else if (item.is("via")) {
@@ -156,10 +152,7 @@ Board ReadBoard(const std::vector<ListView>& designForms, Library& library, Unit
 {
     Board board;
     for (const ListView& form : designForms) {
-        for (auto it = form.begin(); it != form.end(); ++it) {
-            if ((*it).kind != ElementKind::List)
-                continue;
-            const ListView child = form.child(it);
+        for (const ListView child : form.lists()) {
             if (child.is("pcbDesignHeader"))
                 ReadDesignFields(child, board.fields, reporter);
             else if (child.is("layerDef"))

@@ -201,9 +201,9 @@ ListView::Iterator ListView::end() const noexcept
 
 std::optional<ListView> ListView::find(std::string_view keyword) const noexcept
 {
-    for (auto it = begin(); it != end(); ++it) {
-        if ((*it).kind == ElementKind::List && EqualsNoCase((*it).text, keyword))
-            return child(it);
+    for (const ListView child : lists()) {
+        if (child.is(keyword))
+            return child;
     }
     return std::nullopt;
 }

@@ -62,6 +62,53 @@ public:
     Iterator begin() const noexcept;
     Iterator end() const noexcept;
 
+    // The lists directly inside this one, in file order; the strings and
+    // words between them are passed over.
+    class ChildLists {
+    public:
+        class Iterator {
+        public:
+            Iterator(ListView::Iterator at, ListView::Iterator end, const Document& document) noexcept
+                : at_(at), end_(end), document_(&document)
+            {
+                skipNonLists();
+            }
+            ListView operator*() const noexcept { return {*document_, at_.index()}; }
+            Iterator& operator++() noexcept
+            {
+                ++at_;
+                skipNonLists();
+                return *this;
+            }
+            bool operator!=(const Iterator& other) const noexcept { return at_ != other.at_; }
+
+        private:
+            void skipNonLists() noexcept
+            {
+                while (at_ != end_ && (*at_).kind != ElementKind::List)
+                    ++at_;
+            }
+
+            ListView::Iterator at_;
+            ListView::Iterator end_;
+            const Document* document_;
+        };
+
+        ChildLists(ListView::Iterator first, ListView::Iterator last, const Document& document) noexcept
+            : first_(first), last_(last), document_(&document)
+        {
+        }
+        Iterator begin() const noexcept { return {first_, last_, *document_}; }
+        Iterator end() const noexcept { return {last_, last_, *document_}; }
+
+    private:
+        ListView::Iterator first_;
+        ListView::Iterator last_;
+        const Document* document_;
+    };
+
+    ChildLists lists() const noexcept { return {begin(), end(), *document_}; }
+
     // The child list at an iterator's place (the element must be a list).
     ListView child(const Iterator& at) const noexcept { return {*document_, at.index()}; }
     // The first child list with this keyword.

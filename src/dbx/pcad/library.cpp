@@ -19,10 +19,10 @@ ShapeSize OutlineSize(ListView outline, Unit fileUnit, const Reporter& reporter)
     double maxX = -minX;
     double minY = minX;
     double maxY = -minX;
-    for (auto it = outline.begin(); it != outline.end(); ++it) {
-        if ((*it).kind != ElementKind::List || !outline.child(it).is("pt"))
+    for (const ListView pt : outline.lists()) {
+        if (!pt.is("pt"))
             continue;
-        ValueReader point(outline.child(it), fileUnit, reporter);
+        ValueReader point(pt, fileUnit, reporter);
         const double x = point.length().databaseUnits;
         const double y = point.length().databaseUnits;
         minX = std::min(minX, x);
@@ -95,10 +95,7 @@ Style ReadStyle(ListView definition, std::int32_t id, std::string_view shapeKeyw
     // A style that does not say otherwise spans the board from top to bottom.
     style.startLayer = 1;
     style.endLayer = 2;
-    for (auto it = definition.begin(); it != definition.end(); ++it) {
-        if ((*it).kind != ElementKind::List)
-            continue;
-        const ListView child = definition.child(it);
+    for (const ListView child : definition.lists()) {
         if (child.is("holeDiam"))
             style.hole = ToDatabaseUnits(LengthOf(child, fileUnit, reporter).databaseUnits, child.line(), reporter);
         else if (child.is("StartRange"))
@@ -157,10 +154,7 @@ std::int32_t PadStyleId(ListView pad, Library& library, const Reporter& reporter
 void ReadPatternLayer(ListView multiLayer, const std::string& patternName, PatternGraphics& graphics, Library& library,
                       Unit fileUnit, Reporter& reporter)
 {
-    for (auto it = multiLayer.begin(); it != multiLayer.end(); ++it) {
-        if ((*it).kind != ElementKind::List)
-            continue;
-        const ListView item = multiLayer.child(it);
+    for (const ListView item : multiLayer.lists()) {
         if (item.is("pad"))
             graphics.pads.push_back(ReadPad(item, library, fileUnit, reporter));
         else if (item.is("via"))
@@ -176,9 +170,9 @@ PatternGraphics ReadGraphics(ListView definition, const std::string& patternName
 {
     PatternGraphics graphics;
     graphics.name = TextOfChild(definition, "patternGraphicsNameDef", reporter).value_or("");
-    for (auto it = definition.begin(); it != definition.end(); ++it) {
-        if ((*it).kind == ElementKind::List && definition.child(it).is("multiLayer"))
-            ReadPatternLayer(definition.child(it), patternName, graphics, library, fileUnit, reporter);
+    for (const ListView child : definition.lists()) {
+        if (child.is("multiLayer"))
+            ReadPatternLayer(child, patternName, graphics, library, fileUnit, reporter);
     }
     return graphics;
 }
@@ -192,10 +186,7 @@ void AddPattern(ListView definition, Library& library, Unit fileUnit, Reporter& 
     pattern.originalName = TextOfChild(definition, "originalName", reporter).value_or("");
     pattern.defaultGraphics = TextOfChild(definition, "patternGraphicsNameRef", reporter);
     bool directPads = false;
-    for (auto it = definition.begin(); it != definition.end(); ++it) {
-        if ((*it).kind != ElementKind::List)
-            continue;
-        const ListView child = definition.child(it);
+    for (const ListView child : definition.lists()) {
         if (child.is("patternGraphicsDef"))
             pattern.graphics.push_back(ReadGraphics(child, pattern.name, library, fileUnit, reporter));
         else if (child.is("multiLayer"))
@@ -225,10 +216,7 @@ AttachedPattern ReadAttachedPattern(ListView attached, Reporter& reporter)
     if (!map)
         return pattern;
     std::optional<std::int32_t> padNum;
-    for (auto it = map->begin(); it != map->end(); ++it) {
-        if ((*it).kind != ElementKind::List)
-            continue;
-        const ListView entry = map->child(it);
+    for (const ListView entry : map->lists()) {
         if (entry.is("padNum")) {
             padNum = IntegerOf(entry, reporter);
         } else if (entry.is("compPinRef") && padNum) {
@@ -243,9 +231,9 @@ void AddCompDef(ListView definition, Library& library, Reporter& reporter)
 {
     CompDef compDef;
     compDef.name = NameOf(definition, reporter);
-    for (auto it = definition.begin(); it != definition.end(); ++it) {
-        if ((*it).kind == ElementKind::List && definition.child(it).is("attachedPattern"))
-            compDef.attachedPatterns.push_back(ReadAttachedPattern(definition.child(it), reporter));
+    for (const ListView child : definition.lists()) {
+        if (child.is("attachedPattern"))
+            compDef.attachedPatterns.push_back(ReadAttachedPattern(child, reporter));
     }
     if (!library.compDefNames.add(compDef.name, library.compDefs.size())) {
         reporter.warn(definition.line(), "component definition " + Quoted(compDef.name) +
@@ -283,10 +271,7 @@ Library ReadLibrary(const std::vector<ListView>& libraryForms, Unit fileUnit, Re
 {
     Library library;
     for (const ListView& form : libraryForms) {
-        for (auto it = form.begin(); it != form.end(); ++it) {
-            if ((*it).kind != ElementKind::List)
-                continue;
-            const ListView child = form.child(it);
+        for (const ListView child : form.lists()) {
             if (child.is("padStyleDef"))
                 AddStyle(child, library.padStyles, library.padStyleNames, "padShape", fileUnit, reporter);
             else if (child.is("viaStyleDef"))
@@ -296,10 +281,7 @@ Library ReadLibrary(const std::vector<ListView>& libraryForms, Unit fileUnit, Re
         }
     }
     for (const ListView& form : libraryForms) {
-        for (auto it = form.begin(); it != form.end(); ++it) {
-            if ((*it).kind != ElementKind::List)
-                continue;
-            const ListView child = form.child(it);
+        for (const ListView child : form.lists()) {
             if (child.is("patternDef") || child.is("patternDefExtended"))
                 AddPattern(child, library, fileUnit, reporter);
             else if (child.is("compDef"))

@@ -38,10 +38,7 @@ void AddNet(ListView form, Netlist& netlist, Reporter& reporter)
 {
     NetDef net;
     net.name = NameOf(form, reporter);
-    for (auto it = form.begin(); it != form.end(); ++it) {
-        if ((*it).kind != ElementKind::List)
-            continue;
-        const ListView child = form.child(it);
+    for (const ListView child : form.lists()) {
         if (child.is("node"))
             net.nodes.push_back(ReadNode(child, reporter));
         else if (child.is("attr"))
@@ -66,10 +63,7 @@ Netlist ReadNetlist(const std::vector<ListView>& netlistForms, Reporter& reporte
 {
     Netlist netlist;
     for (const ListView& form : netlistForms) {
-        for (auto it = form.begin(); it != form.end(); ++it) {
-            if ((*it).kind != ElementKind::List)
-                continue;
-            const ListView child = form.child(it);
+        for (const ListView child : form.lists()) {
             if (child.is("compInst"))
                 AddPart(child, netlist, reporter);
             else if (child.is("net"))
