@@ -135,7 +135,7 @@ public:
         RecordContext records{.dbx = dbx_, .context = context_, .units = units, .unitDivisor = UnitDivisor(units),
                               .offsetX = offsetX, .offsetY = offsetY, .layers = layers, .file = file,
                               .warnings = warnings_};
-        writeNets(records, nets.nets);
+        writeNets(records, nets.netIds);
 
         conversation_.close();
         WriteEndRecord(out);
@@ -143,7 +143,7 @@ public:
 
         result_.written = true;
         result_.netlistPath = file.finalPath();
-        result_.netCount = static_cast<std::int64_t>(nets.nets.size());
+        result_.netCount = static_cast<std::int64_t>(nets.netIds.size());
         hooks_.showStatus("Written to ." + names.outputFile);
     }
 
@@ -166,7 +166,7 @@ private:
             .engineer = dbx::TrimNull(info.engineer.field()),
             .dateTime = hooks_.dateTimeText(),
             .components = counts.components,
-            .nets = static_cast<std::int64_t>(nets.nets.size()),
+            .nets = static_cast<std::int64_t>(nets.netIds.size()),
             .padTotal = counts.padTotal,
             .padTop = counts.padTop,
             .padBottom = counts.padBottom,
@@ -177,13 +177,13 @@ private:
         });
     }
 
-    void writeNets(RecordContext& records, const std::vector<NetKey>& nets)
+    void writeNets(RecordContext& records, const std::vector<std::int32_t>& netIds)
     {
         std::int64_t aliases = 0;
         dbx::NetRecord net;
         dbx::ItemRecord firstNode;
-        for (std::size_t i = 0; i < nets.size(); ++i) {
-            const std::int32_t netId = nets[i].netId;
+        for (std::size_t i = 0; i < netIds.size(); ++i) {
+            const std::int32_t netId = netIds[i];
             dbx_.TGetNetById(context_, netId, net);
             const dbx::DbxStatus nodeStatus = dbx_.TGetFirstNetNode(context_, netId, firstNode);
 

@@ -57,6 +57,59 @@ bool BytesLess(std::string_view a, std::string_view b) noexcept
     });
 }
 
+// A net's key as the sort moves it: small, and with the key's first eight
+// bytes folded into a number that orders as KeyLess orders them (a key that
+// ends early is padded with 0, below every byte a key holds), so that most
+// comparisons never reach the key text.
+struct SortEntry {
+    std::uint64_t start = 0;
+    std::size_t offset = 0;  // where the key lies in the collection's key text
+    std::uint32_t length = 0;
+    std::int32_t netId = 0;
+};
+
+std::uint64_t FoldedStart(std::string_view key) noexcept
+{
+    std::uint64_t start = 0;
+    for (std::size_t i = 0; i < sizeof start; ++i)
+        start = (start << 8) | (i < key.size() ? Folded(key[i]) : 0U);
+    return start;
+}
+
+// The keys of all nets, back to back, and their entries.
+class SortKeys {
+public:
+    void add(std::string_view key, std::int32_t netId)
+    {
+        entries_.push_back(SortEntry{.start = FoldedStart(key), .offset = text_.size(),
+                                     .length = static_cast<std::uint32_t>(key.size()), .netId = netId});
+        text_ += key;
+    }
+
+    std::vector<std::int32_t> sortedNetIds()
+    {
+        std::sort(entries_.begin(), entries_.end(), [this](const SortEntry& a, const SortEntry& b) {
+            if (a.start != b.start)
+                return a.start < b.start;
+            return KeyLess(keyOf(a), keyOf(b));
+        });
+        std::vector<std::int32_t> netIds;
+        netIds.reserve(entries_.size());
+        for (const SortEntry& entry : entries_)
+            netIds.push_back(entry.netId);
+        return netIds;
+    }
+
+private:
+    std::string_view keyOf(const SortEntry& entry) const noexcept
+    {
+        return std::string_view(text_).substr(entry.offset, entry.length);
+    }
+
+    std::string text_;
+    std::vector<SortEntry> entries_;
+};
+
 } // namespace
 
 std::string SortName(std::string_view netName)
@@ -103,14 +156,14 @@ NetCollection CollectNets(dbx::Dbx& dbx, dbx::DbxContext& context)
     // Every net is collected once the first one is delivered. (A design whose
     // net ids do not start at 1, or whose net 1 has no node, must not come out
     // as a netlist without nets that looks complete.)
+    SortKeys keys;
     for (; status == dbx::status::kSuccess; status = dbx.TGetNextNet(context, net)) {
         const TieAttribute tie = TieAttribut(dbx, context, net.netId);
         const std::string sortName = tie.isTieNet() ? tie.value : SortName(dbx::TrimNull(net.netName.field()));
-        collection.nets.push_back(NetKey{.key = OrderKey(sortName, net.netId), .netId = net.netId});
+        keys.add(OrderKey(sortName, net.netId), net.netId);
         collection.connectedPins = collection.connectedPins.value_or(0) + net.nodeCount;
     }
-    std::sort(collection.nets.begin(), collection.nets.end(),
-              [](const NetKey& a, const NetKey& b) { return KeyLess(a.key, b.key); });
+    collection.netIds = keys.sortedNetIds();
     return collection;
 }
 

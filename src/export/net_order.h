@@ -22,18 +22,13 @@ std::string SortName(std::string_view netName);
 
 // A net's place in the order: its sort name, ".", its id in decimal. The id
 // makes every key unique.
-struct NetKey {
-    std::string key;
-    std::int32_t netId = 0;
-};
-
 std::string OrderKey(std::string_view sortName, std::int32_t netId);
 
 // The order of the keys: ASCII letters folded to lower case, then byte by byte.
 bool KeyLess(std::string_view a, std::string_view b) noexcept;
 
 struct NetCollection {
-    std::vector<NetKey> nets;                  // in output order
+    std::vector<std::int32_t> netIds;          // in output order
     std::optional<std::int64_t> connectedPins; // sum of node counts; no value without nets
 };
 
