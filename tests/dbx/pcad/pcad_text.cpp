@@ -1,6 +1,9 @@
 #include "pcad_text.h"
 
 #include <algorithm>
+#include <string>
+
+#include <unistd.h>
 
 namespace nodewick::dbx::pcad::test {
 
@@ -53,9 +56,24 @@ std::string LineOf(std::string_view text, std::string_view needle)
     return "line " + std::to_string(newlines + 1) + ":";
 }
 
+std::filesystem::path ScratchRoot()
+{
+    struct Root {
+        std::filesystem::path path;
+        ~Root()
+        {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const Root root{std::filesystem::temp_directory_path() /
+                           ("nodewick-pcad-tests-" + std::to_string(::getpid()))};
+    return root.path;
+}
+
 std::filesystem::path ScratchFolder(std::string_view name)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "nodewick-pcad-tests" / name;
+    const std::filesystem::path folder = ScratchRoot() / name;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;

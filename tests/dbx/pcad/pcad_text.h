@@ -33,7 +33,12 @@ std::string LoadError(std::string_view text);
 // where an error about that element must point.
 std::string LineOf(std::string_view text, std::string_view needle);
 
-// A fresh, empty folder of the test's own under the system's temporary folder.
+// The test process's own folder under the system's temporary folder, removed
+// when the process ends. Each test runs as a process of its own, side by side
+// with others, so no two may share scratch files.
+std::filesystem::path ScratchRoot();
+
+// A fresh, empty folder of the test's own in ScratchRoot().
 std::filesystem::path ScratchFolder(std::string_view name);
 
 } // namespace nodewick::dbx::pcad::test

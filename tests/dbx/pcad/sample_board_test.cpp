@@ -75,9 +75,8 @@ TEST(PcadSampleBoard, NodeCountsOfSomeNets)
 
 TEST(PcadSampleBoard, DesignPathIsTheCopyThatWasRead)
 {
-    const std::filesystem::path copy =
-        std::filesystem::canonical(std::filesystem::temp_directory_path() / "nodewick-pcad-tests" / "sample" / "EditPins.fpc.pcb");
-    EXPECT_EQ(Sample().design.path, copy.string());
+    const std::string& path = Sample().design.path;  // the copy exists from here on
+    EXPECT_EQ(path, std::filesystem::canonical(pcad::test::ScratchRoot() / "sample" / "EditPins.fpc.pcb").string());
 }
 
 // A pad's board record, worked out by hand below from the file's numbers (mm).
