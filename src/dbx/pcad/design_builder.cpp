@@ -1,8 +1,8 @@
 #include "dbx/pcad/design_builder.h"
 
 #include <algorithm>
-#include <unordered_map>
 
+#include "dbx/component_index.h"
 #include "dbx/fixed_text.h"
 #include "dbx/records.h"
 #include "dbx/pcad/pins.h"
@@ -114,7 +114,7 @@ Node NodeOf(const PlacedPart& part, const PlacedPad& pad, Reporter& reporter)
 class Builder {
 public:
     Builder(const Library& library, const Netlist& netlist, const Board& board, Reporter& reporter)
-        : library_(library), netlist_(netlist), board_(board), reporter_(reporter)
+        : library_(library), netlist_(netlist), board_(board), reporter_(reporter), partOfRefDes_(board.placements)
     {
     }
 
@@ -152,7 +152,7 @@ private:
             parts_.push_back(PlacePart(placement, library_, netlist_, reporter_));
             const PlacedPart& part = parts_.back();
             design.components.push_back({part.refDes, part.side, static_cast<std::int32_t>(part.pads.size())});
-            if (!partOfRefDes_.emplace(placement.refDes, parts_.size() - 1).second)
+            if (partOfRefDes_.find(placement.refDes) != parts_.size() - 1)
                 reporter_.warn(placement.line, "the part " + Quoted(placement.refDes) +
                                                    " is placed twice; net nodes go to the first");
         }
@@ -177,6 +177,7 @@ private:
     void addNodes(Design& design)
     {
         for (std::size_t net = 0; net < netlist_.nets.size(); ++net) {
+            design.nets[net].nodes.reserve(netlist_.nets[net].nodes.size());
             for (const NodeRef& node : netlist_.nets[net].nodes)
                 addNode(node, static_cast<std::int32_t>(net), design.nets[net]);
         }
@@ -184,13 +185,13 @@ private:
 
     void addNode(const NodeRef& node, std::int32_t netIndex, Net& net)
     {
-        const auto found = partOfRefDes_.find(node.refDes);
-        if (found == partOfRefDes_.end()) {
+        const std::optional<std::size_t> found = partOfRefDes_.find(node.refDes);
+        if (!found) {
             reporter_.warn(node.line, "the net " + Quoted(net.name) + " names the part " + Quoted(node.refDes) +
                                           ", which is not placed; the node is skipped");
             return;
         }
-        PlacedPart& part = parts_[found->second];
+        PlacedPart& part = parts_[*found];
         const auto [first, last] = part.padsOf(node.pin);
         if (first == last) {
             reporter_.warn(node.line, "the net " + Quoted(net.name) + " names pin " + Quoted(node.pin) + " of " +
@@ -264,8 +265,8 @@ private:
     const Netlist& netlist_;
     const Board& board_;
     Reporter& reporter_;
-    std::vector<PlacedPart> parts_;
-    std::unordered_map<std::string, std::size_t> partOfRefDes_;
+    std::vector<PlacedPart> parts_;  // in placement order
+    RefDesIndex<Placement, &Placement::refDes> partOfRefDes_;
 };
 
 } // namespace
