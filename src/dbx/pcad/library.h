@@ -54,8 +54,8 @@ struct CompDef {
 struct Library {
     std::vector<Style> padStyles;
     std::vector<Style> viaStyles;
-    NameIndex padStyleNames;
-    NameIndex viaStyleNames;
+    NameIndex padStyleNames{NameIndex::Lookup::ExactOrIgnoringCase};
+    NameIndex viaStyleNames{NameIndex::Lookup::ExactOrIgnoringCase};
     std::vector<PatternDef> patterns;
     NameIndex patternNames;
     NameIndex patternOriginalNames;

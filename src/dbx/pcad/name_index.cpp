@@ -3,11 +3,20 @@
 #include "dbx/pcad/lexer.h"
 
 namespace nodewick::dbx::pcad {
+
+void NameIndex::reserve(std::size_t names)
+{
+    exact_.reserve(names);
+    if (ignoringCase_)
+        folded_.reserve(names);
+}
+
 bool NameIndex::add(const std::string& name, std::size_t index)
 {
     if (!exact_.emplace(name, index).second)
         return false;
-    folded_.emplace(FoldCase(name), index);
+    if (ignoringCase_)
+        folded_.emplace(FoldCase(name), index);
     return true;
 }
 
@@ -23,6 +32,8 @@ std::optional<std::size_t> NameIndex::findExactOrIgnoringCase(const std::string&
 {
     if (const std::optional<std::size_t> exact = find(name))
         return exact;
+    if (!ignoringCase_)
+        return std::nullopt;
     const auto found = folded_.find(FoldCase(name));
     if (found == folded_.end())
         return std::nullopt;

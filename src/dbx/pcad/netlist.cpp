@@ -34,10 +34,20 @@ Attribute ReadAttribute(ListView attr, Reporter& reporter)
     return attribute;
 }
 
+// How many lists directly inside form start with keyword.
+std::size_t CountChildLists(ListView form, std::string_view keyword)
+{
+    std::size_t count = 0;
+    for (const ListView child : form.lists())
+        count += child.is(keyword) ? 1 : 0;
+    return count;
+}
+
 void AddNet(ListView form, Netlist& netlist, Reporter& reporter)
 {
     NetDef net;
     net.name = NameOf(form, reporter);
+    net.nodes.reserve(CountChildLists(form, "node"));
     for (const ListView child : form.lists()) {
         if (child.is("node"))
             net.nodes.push_back(ReadNode(child, reporter));
@@ -57,11 +67,28 @@ void AddPart(ListView form, Netlist& netlist, Reporter& reporter)
         reporter.warn(form.line(), "the part " + Quoted(NameOf(form, reporter)) + " is listed twice; the first is used");
 }
 
+// Makes room for all nets and parts at once: a large board has a hundred
+// thousand of each, and growing the maps step by step rehashes them again and
+// again.
+void Reserve(const std::vector<ListView>& netlistForms, Netlist& netlist)
+{
+    std::size_t nets = 0;
+    std::size_t parts = 0;
+    for (const ListView& form : netlistForms) {
+        nets += CountChildLists(form, "net");
+        parts += CountChildLists(form, "compInst");
+    }
+    netlist.nets.reserve(nets);
+    netlist.netNames.reserve(nets);
+    netlist.compDefOfPart.reserve(parts);
+}
+
 } // namespace
 
 Netlist ReadNetlist(const std::vector<ListView>& netlistForms, Reporter& reporter)
 {
     Netlist netlist;
+    Reserve(netlistForms, netlist);
     for (const ListView& form : netlistForms) {
         for (const ListView child : form.lists()) {
             if (child.is("compInst"))
