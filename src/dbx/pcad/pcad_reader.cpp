@@ -82,6 +82,47 @@ std::string ReadWholeFile(const std::filesystem::path& file)
     return text;
 }
 
+// What the file says, read out of its text: all the design is built from.
+struct PcadSource {
+    Library library;
+    Netlist netlist;
+    Board board;
+};
+
+void RequirePathFits(const std::string& fileName, const std::string& designPath)
+{
+    if (designPath.size() > kTextFieldSize) {
+        throw DesignLoadError(fileName + ": the design's full path " + Quoted(designPath) + " is " +
+                              Decimal(static_cast<std::int64_t>(designPath.size())) +
+                              " bytes long; the design record holds at most " +
+                              Decimal(static_cast<std::int64_t>(kTextFieldSize)) +
+                              ", so move the file to a shorter path");
+    }
+}
+
+// The text's tree lives only as long as this takes: what it returns holds no
+// part of the text.
+PcadSource ReadSource(std::string_view text, Reporter& reporter)
+{
+    const Document document = Document::Parse(text, reporter);
+    const TopLevelForms forms = SortTopLevel(document, reporter);
+    const Unit fileUnit = FileUnit(forms.header, reporter);
+    PcadSource source;
+    source.library = ReadLibrary(forms.libraries, fileUnit, reporter);
+    source.netlist = ReadNetlist(forms.netlists, reporter);
+    source.board = ReadBoard(forms.designs, source.library, fileUnit, reporter);
+    return source;
+}
+
+LoadedDesign BuildLoaded(const PcadSource& source, const std::string& designPath, Reporter& reporter)
+{
+    LoadedDesign loaded;
+    loaded.design = BuildDesign(source.library, source.netlist, source.board, reporter);
+    loaded.design.path = designPath;
+    loaded.warnings = reporter.takeWarnings();
+    return loaded;
+}
+
 } // namespace
 
 bool IsPcadAsciiText(std::string_view firstBytes) noexcept
@@ -92,35 +133,24 @@ bool IsPcadAsciiText(std::string_view firstBytes) noexcept
 LoadedDesign ReadPcadText(std::string_view text, const std::string& fileName, const std::string& designPath)
 {
     Reporter reporter(fileName);
-    if (designPath.size() > kTextFieldSize) {
-        throw DesignLoadError(fileName + ": the design's full path " + Quoted(designPath) + " is " +
-                              Decimal(static_cast<std::int64_t>(designPath.size())) +
-                              " bytes long; the design record holds at most " +
-                              Decimal(static_cast<std::int64_t>(kTextFieldSize)) +
-                              ", so move the file to a shorter path");
-    }
-    const Document document = Document::Parse(text, reporter);
-    const TopLevelForms forms = SortTopLevel(document, reporter);
-    const Unit fileUnit = FileUnit(forms.header, reporter);
-    Library library = ReadLibrary(forms.libraries, fileUnit, reporter);
-    const Netlist netlist = ReadNetlist(forms.netlists, reporter);
-    const Board board = ReadBoard(forms.designs, library, fileUnit, reporter);
-
-    LoadedDesign loaded;
-    loaded.design = BuildDesign(library, netlist, board, reporter);
-    loaded.design.path = designPath;
-    loaded.warnings = reporter.takeWarnings();
-    return loaded;
+    RequirePathFits(fileName, designPath);
+    return BuildLoaded(ReadSource(text, reporter), designPath, reporter);
 }
 
 LoadedDesign ReadPcadDesign(const std::filesystem::path& file)
 {
-    const std::string text = ReadWholeFile(file);
+    std::string text = ReadWholeFile(file);
     std::error_code error;
     const std::filesystem::path realPath = std::filesystem::canonical(file, error);
     if (error)
         throw DesignLoadError(file.string() + ": cannot find the file's full path: " + error.message());
-    return ReadPcadText(text, file.string(), realPath.string());
+    Reporter reporter(file.string());
+    RequirePathFits(file.string(), realPath.string());
+    const PcadSource source = ReadSource(text, reporter);
+    // The text is read out: its memory goes back before the design takes its
+    // own, so that a large file is not held twice over.
+    std::string().swap(text);
+    return BuildLoaded(source, realPath.string(), reporter);
 }
 
 } // namespace nodewick::dbx
