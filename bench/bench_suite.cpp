@@ -136,10 +136,13 @@ std::filesystem::path NetlistOf(const std::filesystem::path& design)
     return design.parent_path() / (name.substr(0, name.find('.') + 1) + "ipc");
 }
 
-CommandMeasure MeasureCommand(const SuiteOptions& options, DigestCheck& digests, std::int64_t pads)
+// kind: "json" or "pcad", as in the digest labels; extension: the file's.
+CommandMeasure MeasureCommand(const SuiteOptions& options, DigestCheck& digests, std::int64_t pads,
+                              const std::string& kind, const std::string& extension)
 {
-    const std::filesystem::path design = options.dataFolder / (BoardName(pads, options.seed) + ".json");
-    CommandMeasure measure{.label = "command-json-" + std::to_string(pads) + "-s" + std::to_string(options.seed),
+    const std::filesystem::path design = options.dataFolder / (BoardName(pads, options.seed) + extension);
+    CommandMeasure measure{.label = "command-" + kind + "-" + std::to_string(pads) + "-s" +
+                                    std::to_string(options.seed),
                            .arguments = {options.exportCommand.string(), design.string()}};
     std::fprintf(stderr, "running %s %s\n", measure.arguments[0].c_str(), measure.arguments[1].c_str());
     const std::filesystem::path netlist = NetlistOf(design);
@@ -170,7 +173,10 @@ SuiteResult RunSuite(const SuiteOptions& options)
         result.designs.push_back(std::move(pcad));
     }
     if (!options.exportCommand.empty() && !options.sizes.empty())
-        result.command = MeasureCommand(options, digests, *std::max_element(options.sizes.begin(), options.sizes.end()));
+        result.commands.push_back(MeasureCommand(
+            options, digests, *std::max_element(options.sizes.begin(), options.sizes.end()), "json", ".json"));
+    if (!options.exportCommand.empty() && options.pcadPads > 0)
+        result.commands.push_back(MeasureCommand(options, digests, options.pcadPads, "pcad", ".pcb"));
     result.digestChanged = digests.Changed();
     digests.Save();
     return result;

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +46,9 @@ struct CommandMeasure {
 
 struct SuiteResult {
     std::vector<DesignMeasure> designs{};
-    std::optional<CommandMeasure> command{};
+    // The command on the largest JSON file (the one the targets are about),
+    // then on the P-CAD file.
+    std::vector<CommandMeasure> commands{};
     bool digestChanged = false;
 };
 

@@ -102,8 +102,8 @@ void PrintTargets(const SuiteResult& result, std::FILE* out)
                         loadGrowth <= 12.0);
         }
     }
-    if (result.command && result.command->exitCode == 0) {
-        const CommandMeasure& command = *result.command;
+    if (!result.commands.empty() && result.commands.front().exitCode == 0) {
+        const CommandMeasure& command = result.commands.front();
         PrintTarget(out, "whole command on 1M pads: under 3 s",
                     Format("%.2f s", command.wallSeconds) + Format(" (%.2f s processor)", command.cpuSeconds),
                     command.wallSeconds < 3.0);
@@ -120,8 +120,7 @@ void PrintReport(const SuiteResult& result, std::FILE* out)
 {
     PrintMachine(out);
     PrintDesigns(result, out);
-    if (result.command) {
-        const CommandMeasure& command = *result.command;
+    for (const CommandMeasure& command : result.commands) {
         std::fprintf(out,
                      "Whole command `%s %s`: exit status %d, %.2f s wall (%.2f s processor), peak %.0f MiB, "
                      "netlist digest %s.\n\n",
