@@ -4,6 +4,11 @@ namespace nodewick::dbx {
 
 std::string TrimNull(std::string_view field)
 {
+    return std::string(TrimNullView(field));
+}
+
+std::string_view TrimNullView(std::string_view field) noexcept
+{
     const std::size_t nul = field.find('\0');
     if (nul != std::string_view::npos)
         field = field.substr(0, nul);
@@ -11,7 +16,7 @@ std::string TrimNull(std::string_view field)
     if (first == std::string_view::npos)
         return {};
     const std::size_t last = field.find_last_not_of(' ');
-    return std::string(field.substr(first, last - first + 1));
+    return field.substr(first, last - first + 1);
 }
 
 } // namespace nodewick::dbx

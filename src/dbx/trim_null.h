@@ -10,4 +10,7 @@ namespace nodewick::dbx {
 // leading and trailing spaces (code 32 only) are removed.
 std::string TrimNull(std::string_view field);
 
+// The same text as a view into field, for readers that need no copy.
+std::string_view TrimNullView(std::string_view field) noexcept;
+
 } // namespace nodewick::dbx

@@ -195,9 +195,11 @@ private:
             }
             hooks_.showStatus(NetStatusText(i, name));
 
-            std::string recordName = name;
+            std::string alias;
+            std::string_view recordName = name;
             if (NeedsAlias(name)) {
-                recordName = AliasName(++aliases);
+                alias = AliasName(++aliases);
+                recordName = alias;
                 WriteAliasLine(records.file.buffer(), recordName, name);
             }
             const CurrentNet current{.id = netId, .recordName = recordName, .fullName = name};

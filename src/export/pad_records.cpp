@@ -17,11 +17,11 @@ constexpr std::size_t kPinLength = 5;
 constexpr std::int32_t kTopLayer = 1;
 constexpr std::int32_t kBottomLayer = 2;
 
-std::string PadName(const std::string& refDes, const std::string& pin)
+std::string PadName(std::string_view refDes, std::string_view pin)
 {
     if (refDes.empty())
-        return "free pad" + (pin.empty() ? std::string() : " pin " + pin);
-    return "pad " + refDes + "-" + pin;
+        return "free pad" + (pin.empty() ? std::string() : " pin " + std::string(pin));
+    return "pad " + std::string(refDes) + "-" + std::string(pin);
 }
 
 // The layer seen from the other side of the board; only the outer copper
@@ -38,8 +38,8 @@ std::optional<std::int32_t> MirroredLayer(std::int32_t layerId)
 class PadWriter {
 public:
     PadWriter(RecordContext& records, const CurrentNet& net, const dbx::ItemRecord& node)
-        : records_(records), net_(net), node_(node), refDes_(dbx::TrimNull(node.pad.refDes.field())),
-          pin_(dbx::TrimNull(node.pad.pinDes.field()))
+        : records_(records), net_(net), node_(node), refDes_(dbx::TrimNullView(node.pad.refDes.field())),
+          pin_(dbx::TrimNullView(node.pad.pinDes.field()))
     {
     }
 
@@ -70,11 +70,11 @@ public:
         auto describe = [this] { return where(); };
         const LocationText x = CheckedLocation(records_, node_.pad.x, records_.offsetX, 'X', describe);
         const LocationText y = CheckedLocation(records_, node_.pad.y, records_.offsetY, 'Y', describe);
-        const std::string_view refDes = std::string_view(refDes_).substr(0, kRefDesLength);
+        const std::string_view refDes = refDes_.substr(0, kRefDesLength);
         WritePadRecord(records_.file.buffer(), {
             .netName = net_.recordName,
             .refDes = refDes.empty() ? std::string_view("ICT") : refDes,
-            .pin = std::string_view(pin_).substr(0, kPinLength),
+            .pin = pin_.substr(0, kPinLength),
             .drill = drill,
             .access = TwoDigitText(access),
             .x = x,
@@ -137,8 +137,8 @@ private:
     RecordContext& records_;
     const CurrentNet& net_;
     const dbx::ItemRecord& node_;
-    std::string refDes_;
-    std::string pin_;
+    std::string_view refDes_;  // both in node_
+    std::string_view pin_;
 };
 
 } // namespace

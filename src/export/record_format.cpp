@@ -5,15 +5,13 @@
 namespace nodewick::exporter {
 namespace {
 
-// The decimal text of value with zeros in front up to width characters.
+// The decimal text of value (never negative here) with zeros in front up to
+// width characters.
 template <std::size_t N>
 ShortText<N> ZeroFilled(std::int64_t value, std::size_t width) noexcept
 {
-    const DecimalText digits = Decimal(value);
     ShortText<N> text;
-    if (digits.size() < width)
-        text.append('0', width - digits.size());
-    text.append(digits.view());
+    text.appendZeroFilled(static_cast<std::uint64_t>(value), width);
     return text;
 }
 

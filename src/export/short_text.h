@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 #include <string_view>
 
 namespace nodewick::exporter {
@@ -21,8 +23,12 @@ public:
     {
         const std::size_t room = N - size_;
         const std::size_t count = text.size() < room ? text.size() : room;
-        for (std::size_t i = 0; i < count; ++i)
-            chars_[size_ + i] = text[i];
+        if (std::is_constant_evaluated()) {
+            for (std::size_t i = 0; i < count; ++i)
+                chars_[size_ + i] = text[i];
+        } else if (count > 0) {
+            std::memcpy(chars_.data() + size_, text.data(), count);
+        }
         size_ += count;
         return *this;
     }
@@ -37,9 +43,23 @@ public:
     // Plain decimal: digits, with a leading "-" when negative.
     ShortText& appendDecimal(std::int64_t value) noexcept
     {
-        char digits[24]{};
+        char digits[24];
         const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
         return append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    }
+
+    // The decimal digits of value, zeros in front up to width digits.
+    ShortText& appendZeroFilled(std::uint64_t value, std::size_t width) noexcept
+    {
+        char digits[24];
+        std::size_t first = sizeof digits;
+        do {
+            digits[--first] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        while (sizeof digits - first < width && first > 0)
+            digits[--first] = '0';
+        return append(std::string_view(digits + first, sizeof digits - first));
     }
 
     constexpr std::string_view view() const noexcept { return {chars_.data(), size_}; }
@@ -48,7 +68,7 @@ public:
     constexpr bool empty() const noexcept { return size_ == 0; }
 
 private:
-    std::array<char, N> chars_{};
+    std::array<char, N> chars_;  // the first size_ are the text
     std::size_t size_ = 0;
 };
 
