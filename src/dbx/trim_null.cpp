@@ -14,7 +14,7 @@ std::string_view TrimNullView(std::string_view field) noexcept
         field = field.substr(0, nul);
     const std::size_t first = field.find_first_not_of(' ');
     if (first == std::string_view::npos)
-        return {};
+        return field.substr(0, 0);
     const std::size_t last = field.find_last_not_of(' ');
     return field.substr(first, last - first + 1);
 }

@@ -112,6 +112,8 @@ private:
             putLong(text);
             return;
         }
+        if (text.empty())
+            return;  // an empty view may have no data at all, not even for memcpy
         std::memcpy(buffer_.data() + used_, text.data(), text.size());
         used_ += text.size();
         column_ += text.size();
