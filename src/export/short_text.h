@@ -68,7 +68,7 @@ public:
     constexpr bool empty() const noexcept { return size_ == 0; }
 
 private:
-    std::array<char, N> chars_;  // the first size_ are the text
+    std::array<char, N> chars_{};  // the first size_ are the text
     std::size_t size_ = 0;
 };
 
