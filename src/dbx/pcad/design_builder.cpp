@@ -35,21 +35,17 @@ struct PlacedPad {
 struct PlacedPart {
     std::string refDes;  // fitted to its DBX field
     std::int32_t side = 0;
+    // Sorted by pin, pads of one pin in pattern order: a pin's pads are found
+    // by binary search, without a map per part or a second array to go
+    // through.
     std::vector<PlacedPad> pads;
-    // Pad indices sorted by pin, pads of one pin in pattern order: a pin's
-    // pads are found by binary search, without a map per part.
-    std::vector<std::uint32_t> padsByPin;
 
-    auto padsOf(const std::string& pin) const
-    {
-        return std::equal_range(padsByPin.begin(), padsByPin.end(), pin, PinOrder{pads});
-    }
+    auto padsOf(const std::string& pin) { return std::equal_range(pads.begin(), pads.end(), pin, PinOrder{}); }
 
     struct PinOrder {
-        const std::vector<PlacedPad>& pads;
-        bool operator()(std::uint32_t a, const std::string& pin) const { return pads[a].pin < pin; }
-        bool operator()(const std::string& pin, std::uint32_t b) const { return pin < pads[b].pin; }
-        bool operator()(std::uint32_t a, std::uint32_t b) const { return pads[a].pin < pads[b].pin; }
+        bool operator()(const PlacedPad& a, const std::string& pin) const { return a.pin < pin; }
+        bool operator()(const std::string& pin, const PlacedPad& b) const { return pin < b.pin; }
+        bool operator()(const PlacedPad& a, const PlacedPad& b) const { return a.pin < b.pin; }
     };
 };
 
@@ -90,10 +86,9 @@ PlacedPart PlacePart(const Placement& placement, const Library& library, const N
                                 pad.place.flipped, frame, placement.line, reporter);
         placed.styleId = pad.styleId;
         placed.pin = PinOfPad(pad, pinMap);
-        part.padsByPin.push_back(static_cast<std::uint32_t>(part.pads.size()));
         part.pads.push_back(std::move(placed));
     }
-    std::stable_sort(part.padsByPin.begin(), part.padsByPin.end(), PlacedPart::PinOrder{part.pads});
+    std::stable_sort(part.pads.begin(), part.pads.end(), PlacedPart::PinOrder{});
     return part;
 }
 
@@ -198,8 +193,8 @@ private:
                                           Quoted(node.refDes) + ", which has no pad with that pin; the node is skipped");
             return;
         }
-        for (auto index = first; index != last; ++index) {
-            PlacedPad& pad = part.pads[*index];
+        for (auto it = first; it != last; ++it) {
+            PlacedPad& pad = *it;
             if (pad.net != kNoNet) {
                 reporter_.warn(node.line, "pin " + Quoted(node.pin) + " of " + Quoted(node.refDes) +
                                               " is already a node of the net " +
