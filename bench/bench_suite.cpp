@@ -136,13 +136,15 @@ std::filesystem::path NetlistOf(const std::filesystem::path& design)
     return design.parent_path() / (name.substr(0, name.find('.') + 1) + "ipc");
 }
 
-// kind: "json" or "pcad", as in the digest labels; extension: the file's.
+// format: "json" or "pcad", as in the digest labels; extension: the file's.
 CommandMeasure MeasureCommand(const SuiteOptions& options, DigestCheck& digests, std::int64_t pads,
-                              const std::string& kind, const std::string& extension)
+                              const std::string& format, const std::string& extension)
 {
     const std::filesystem::path design = options.dataFolder / (BoardName(pads, options.seed) + extension);
-    CommandMeasure measure{.label = "command-" + kind + "-" + std::to_string(pads) + "-s" +
+    CommandMeasure measure{.label = "command-" + format + "-" + std::to_string(pads) + "-s" +
                                     std::to_string(options.seed),
+                           .format = format,
+                           .pads = pads,
                            .arguments = {options.exportCommand.string(), design.string()}};
     std::fprintf(stderr, "running %s %s\n", measure.arguments[0].c_str(), measure.arguments[1].c_str());
     const std::filesystem::path netlist = NetlistOf(design);

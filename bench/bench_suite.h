@@ -36,6 +36,8 @@ struct DesignMeasure {
 // The whole command-line export, as a user runs it.
 struct CommandMeasure {
     std::string label{};
+    std::string format{};  // of the design file, as in DesignMeasure
+    std::int64_t pads = 0;
     std::vector<std::string> arguments{};
     int exitCode = 0;
     double wallSeconds = 0;
@@ -46,8 +48,7 @@ struct CommandMeasure {
 
 struct SuiteResult {
     std::vector<DesignMeasure> designs{};
-    // The command on the largest JSON file (the one the targets are about),
-    // then on the P-CAD file.
+    // The command on the largest JSON file, then on the P-CAD file.
     std::vector<CommandMeasure> commands{};
     bool digestChanged = false;
 };
