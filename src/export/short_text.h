@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <type_traits>
 #include <string_view>
+#include <type_traits>
 
 namespace nodewick::exporter {
 
