@@ -158,7 +158,7 @@ Package SinglePad(std::string name, std::string prefix, PackageKind kind, std::i
 
 } // namespace
 
-std::vector<dbx::Layer> BoardLayers()
+std::vector<design::Layer> BoardLayers()
 {
     return {{6, "Top Silk", 2},
             {4, "Top Mask", 2},

@@ -46,7 +46,7 @@ inline constexpr std::int32_t kLayerGroundPlane = 31;
 inline constexpr std::int32_t kLayerPowerPlane = 32;
 inline constexpr std::int32_t kLayerInner4 = 33;
 
-std::vector<dbx::Layer> BoardLayers();
+std::vector<design::Layer> BoardLayers();
 std::vector<SynthStyle> PadStyles();
 std::vector<SynthStyle> ViaStyles();
 

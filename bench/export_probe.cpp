@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "dbx/design_file.h"
-#include "dbx/stand_in_editor.h"
+#include "design/design_file.h"
+#include "design/stand_in_editor.h"
 #include "export/date_time_text.h"
 #include "export/layer_list.h"
 #include "file_digest.h"
@@ -65,12 +65,12 @@ ProbeResult ProbeExport(const std::filesystem::path& design, exporter::Units uni
     ProbeResult result;
     double cpuStart = ProcessorSeconds();
     auto start = Clock::now();
-    dbx::LoadedDesign loaded = dbx::LoadDesignFile(design);
+    design::LoadedDesign loaded = design::LoadDesignFile(design);
     result.loadSeconds = SecondsSince(start);
     result.warnings = static_cast<std::int64_t>(loaded.warnings.size());
 
     start = Clock::now();
-    dbx::StandInEditor editor(std::move(loaded.design));
+    design::StandInEditor editor(std::move(loaded.design));
     dbx::DbxContext context;
     dbx::DbxStatus status = editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
     dbx::DesignInfo info;

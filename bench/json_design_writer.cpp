@@ -46,7 +46,7 @@ void PutLayers(OutputFile& out, const SyntheticBoard& board)
 {
     out << "\"layers\":[";
     for (std::size_t i = 0; i < board.layers.size(); ++i) {
-        const dbx::Layer& layer = board.layers[i];
+        const design::Layer& layer = board.layers[i];
         out << (i == 0 ? "\n  " : ",\n  ") << "{\"id\":" << layer.id << ",\"name\":";
         PutString(out, layer.name);
         out << ",\"type\":" << layer.type << '}';
@@ -65,7 +65,7 @@ void PutStyles(OutputFile& out, std::string_view key, const std::vector<SynthSty
         PutLength(out, style.hole, i, style.name);
         out << ",\"start\":" << style.start << ",\"end\":" << style.end << ",\"shapes\":[";
         for (std::size_t s = 0; s < style.shapes.size(); ++s) {
-            const dbx::LayerShape& shape = style.shapes[s];
+            const design::LayerShape& shape = style.shapes[s];
             out << (s == 0 ? "" : ",") << "{\"layer\":" << shape.layerId << ",\"width\":";
             PutLength(out, shape.width, i, style.name);
             out << ",\"height\":";

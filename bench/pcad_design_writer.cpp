@@ -86,7 +86,7 @@ private:
 
     std::string_view LayerTypeWord(std::int32_t layerId) const
     {
-        for (const dbx::Layer& layer : board_.layers)
+        for (const design::Layer& layer : board_.layers)
             if (layer.id == layerId)
                 return layer.type == 0 ? "Signal" : layer.type == 1 ? "Plane" : "NonSignal";
         return "NonSignal";
@@ -99,7 +99,7 @@ private:
         out_ << "\n    (holeDiam ";
         PutStyleLength(style.hole, index, style.name, false);
         out_ << ")\n    (StartRange " << style.start << ")\n    (EndRange " << style.end << ")\n";
-        for (const dbx::LayerShape& shape : style.shapes) {
+        for (const design::LayerShape& shape : style.shapes) {
             out_ << "    (" << shapeKeyword << " (layerNumRef " << shape.layerId << ") (" << shapeKeyword << "Type ";
             if (LayerTypeWord(shape.layerId) == "Plane") {
                 out_ << "Thrm4_45) (outsideDiam ";
@@ -304,7 +304,7 @@ private:
     {
         out_ << "(pcbDesign \"PcbDesign_1\"\n";
         PutDesignHeader();
-        for (const dbx::Layer& layer : board_.layers) {
+        for (const design::Layer& layer : board_.layers) {
             out_ << "  (layerDef ";
             PutString(layer.name);
             out_ << "\n    (layerNum " << layer.id << ")\n    (layerType " << LayerTypeWord(layer.id) << ")\n  )\n";

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dbx/design.h"
+#include "design/design.h"
 
 // A synthetic but plausible board of a chosen size, made deterministically from
 // a seed, for measuring the loaders and the export. Lengths and coordinates are
@@ -28,7 +28,7 @@ struct SynthStyle {
     std::int32_t hole = 0;
     std::int32_t start = 1;
     std::int32_t end = 2;
-    std::vector<dbx::LayerShape> shapes{};
+    std::vector<design::LayerShape> shapes{};
 };
 
 // A pad of a footprint, relative to the footprint's origin.
@@ -112,7 +112,7 @@ struct SyntheticBoard {
     std::string revision{};
     std::string drawingNumber{};
 
-    std::vector<dbx::Layer> layers{};  // in stack order, as DBX lists them
+    std::vector<design::Layer> layers{};  // in stack order, as DBX lists them
     std::vector<SynthStyle> padStyles{};
     std::vector<SynthStyle> viaStyles{};
     std::vector<Package> packages{};

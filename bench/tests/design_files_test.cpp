@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "dbx/design_file.h"
-#include "dbx/pcad/pcad_reader.h"
+#include "design/design_file.h"
+#include "design/pcad/pcad_reader.h"
 #include "dbx/records.h"
 #include "design_files.h"
 #include "synthetic_board.h"
@@ -21,11 +21,11 @@ namespace {
 constexpr BoardSpec kSpec{.pads = 3000, .seed = 11};
 
 // The nodes and vias DBX should report for the board, net by net.
-dbx::Design Expected(const SyntheticBoard& board)
+design::Design Expected(const SyntheticBoard& board)
 {
-    dbx::Design design;
+    design::Design design;
     for (const SynthNet& net : board.nets) {
-        dbx::Net expected{.name = net.name};
+        design::Net expected{.name = net.name};
         for (const SynthAttribute& attribute : net.attributes)
             expected.attributes.push_back({.name = attribute.name, .value = attribute.value});
         for (const NodeRef& node : net.nodes) {
@@ -43,10 +43,10 @@ dbx::Design Expected(const SyntheticBoard& board)
     return design;
 }
 
-std::vector<dbx::Item> ViasOf(const dbx::Net& net)
+std::vector<design::Item> ViasOf(const design::Net& net)
 {
-    std::vector<dbx::Item> vias;
-    for (const dbx::Item& item : net.items)
+    std::vector<design::Item> vias;
+    for (const design::Item& item : net.items)
         if (item.type == dbx::kItemTypeVia)
             vias.push_back(item);
     return vias;
@@ -56,12 +56,12 @@ std::vector<dbx::Item> ViasOf(const dbx::Net& net)
 // locations may be `tolerance` database units off: a reader that turns a
 // footprint pad given in mils (four decimals, not exact) rounds only once,
 // at the end.
-void ExpectSameNets(const dbx::Design& expected, const dbx::Design& loaded, std::int32_t tolerance = 0)
+void ExpectSameNets(const design::Design& expected, const design::Design& loaded, std::int32_t tolerance = 0)
 {
     ASSERT_EQ(loaded.nets.size(), expected.nets.size());
     for (std::size_t n = 0; n < expected.nets.size(); ++n) {
-        const dbx::Net& want = expected.nets[n];
-        const dbx::Net& got = loaded.nets[n];
+        const design::Net& want = expected.nets[n];
+        const design::Net& got = loaded.nets[n];
         ASSERT_EQ(got.name, want.name) << "net " << n + 1;
         ASSERT_EQ(got.attributes.size(), want.attributes.size()) << want.name;
         for (std::size_t a = 0; a < want.attributes.size(); ++a) {
@@ -70,8 +70,8 @@ void ExpectSameNets(const dbx::Design& expected, const dbx::Design& loaded, std:
         }
         ASSERT_EQ(got.nodes.size(), want.nodes.size()) << want.name;
         for (std::size_t i = 0; i < want.nodes.size(); ++i) {
-            const dbx::Node& w = want.nodes[i];
-            const dbx::Node& g = got.nodes[i];
+            const design::Node& w = want.nodes[i];
+            const design::Node& g = got.nodes[i];
             const std::string where = want.name + " node " + std::to_string(i) + " " + w.refDes + "-" + w.pin;
             ASSERT_EQ(g.refDes, w.refDes) << where;
             ASSERT_EQ(g.pin, w.pin) << where;
@@ -82,7 +82,7 @@ void ExpectSameNets(const dbx::Design& expected, const dbx::Design& loaded, std:
             ASSERT_EQ(g.rotation, w.rotation) << where;
             ASSERT_EQ(g.componentSide, w.componentSide) << where;
         }
-        const std::vector<dbx::Item> vias = ViasOf(got);
+        const std::vector<design::Item> vias = ViasOf(got);
         ASSERT_EQ(vias.size(), want.items.size()) << want.name;
         for (std::size_t i = 0; i < vias.size(); ++i) {
             const std::string where = want.name + " via " + std::to_string(i);
@@ -95,7 +95,7 @@ void ExpectSameNets(const dbx::Design& expected, const dbx::Design& loaded, std:
     }
 }
 
-void ExpectSameStyles(const std::vector<SynthStyle>& expected, const std::vector<dbx::Style>& loaded)
+void ExpectSameStyles(const std::vector<SynthStyle>& expected, const std::vector<design::Style>& loaded)
 {
     ASSERT_EQ(loaded.size(), expected.size());
     for (std::size_t s = 0; s < expected.size(); ++s) {
@@ -103,9 +103,9 @@ void ExpectSameStyles(const std::vector<SynthStyle>& expected, const std::vector
         EXPECT_EQ(loaded[s].hole, expected[s].hole) << expected[s].name;
         EXPECT_EQ(loaded[s].startLayer, expected[s].start) << expected[s].name;
         EXPECT_EQ(loaded[s].endLayer, expected[s].end) << expected[s].name;
-        for (const dbx::LayerShape& shape : expected[s].shapes) {
+        for (const design::LayerShape& shape : expected[s].shapes) {
             const auto found = std::find_if(loaded[s].shapes.begin(), loaded[s].shapes.end(),
-                                            [&](const dbx::LayerShape& l) { return l.layerId == shape.layerId; });
+                                            [&](const design::LayerShape& l) { return l.layerId == shape.layerId; });
             ASSERT_NE(found, loaded[s].shapes.end()) << expected[s].name << " layer " << shape.layerId;
             EXPECT_EQ(found->width, shape.width) << expected[s].name << " layer " << shape.layerId;
             EXPECT_EQ(found->height, shape.height) << expected[s].name << " layer " << shape.layerId;
@@ -128,12 +128,12 @@ protected:
 
     testing::TempFolder folder;
     SyntheticBoard board;
-    dbx::Design expected;
+    design::Design expected;
 };
 
 TEST_F(GeneratedFiles, JsonDesignLoadsAsTheBoard)
 {
-    const dbx::LoadedDesign loaded = dbx::LoadDesignFile(write(DesignFormat::Json, "board.json"));
+    const design::LoadedDesign loaded = design::LoadDesignFile(write(DesignFormat::Json, "board.json"));
     EXPECT_TRUE(loaded.warnings.empty());
     ExpectSameNets(expected, loaded.design);
     ExpectSameStyles(board.padStyles, loaded.design.padStyles);
@@ -158,7 +158,7 @@ TEST_F(GeneratedFiles, JsonDesignLoadsAsTheBoard)
 
 TEST_F(GeneratedFiles, PcadDesignInMillimetresReadsAsTheBoard)
 {
-    const dbx::LoadedDesign loaded = dbx::ReadPcadDesign(write(DesignFormat::PcadMillimetres, "board.pcb"));
+    const design::LoadedDesign loaded = design::ReadPcadDesign(write(DesignFormat::PcadMillimetres, "board.pcb"));
     EXPECT_TRUE(loaded.warnings.empty()) << loaded.warnings.front();
     ExpectSameNets(expected, loaded.design);
     ExpectSameStyles(board.padStyles, loaded.design.padStyles);
@@ -167,7 +167,7 @@ TEST_F(GeneratedFiles, PcadDesignInMillimetresReadsAsTheBoard)
 
 TEST_F(GeneratedFiles, PcadDesignInMilsReadsAsTheBoard)
 {
-    const dbx::LoadedDesign loaded = dbx::ReadPcadDesign(write(DesignFormat::PcadMils, "board.pcb"));
+    const design::LoadedDesign loaded = design::ReadPcadDesign(write(DesignFormat::PcadMils, "board.pcb"));
     EXPECT_TRUE(loaded.warnings.empty()) << loaded.warnings.front();
     ExpectSameNets(expected, loaded.design, 1);
     ExpectSameStyles(board.padStyles, loaded.design.padStyles);

@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "dbx/design_file.h"
-#include "dbx/stand_in_editor.h"
+#include "design/design_file.h"
+#include "design/stand_in_editor.h"
 #include "dbx/trim_null.h"
 #include "export/date_time_text.h"
 #include "export/design_names.h"
@@ -43,13 +43,13 @@ void Complain(std::string_view message)
 
 // The stand-in editor holding the design open. A design it refuses (a text
 // too long for its DBX field, an id used twice) is named in the message.
-std::unique_ptr<dbx::StandInEditor> OpenDesign(const std::string& designFile)
+std::unique_ptr<design::StandInEditor> OpenDesign(const std::string& designFile)
 {
-    dbx::LoadedDesign loaded = dbx::LoadDesignFile(designFile);
+    design::LoadedDesign loaded = design::LoadDesignFile(designFile);
     for (const std::string& warning : loaded.warnings)
         Complain("warning: " + warning);
     try {
-        return std::make_unique<dbx::StandInEditor>(std::move(loaded.design));
+        return std::make_unique<design::StandInEditor>(std::move(loaded.design));
     } catch (const std::invalid_argument& refused) {
         throw std::runtime_error(designFile + ": " + refused.what());
     }
@@ -75,8 +75,8 @@ int Export(const Options& options)
     if (options.offset)
         std::tie(choices.offsetXText, choices.offsetYText) = cli::OffsetTexts(*options.offset, choices.units);
 
-    const std::unique_ptr<dbx::StandInEditor> opened = OpenDesign(options.design);
-    dbx::StandInEditor& editor = *opened;
+    const std::unique_ptr<design::StandInEditor> opened = OpenDesign(options.design);
+    design::StandInEditor& editor = *opened;
     dbx::DbxContext context;
     editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
     dbx::DesignInfo info;

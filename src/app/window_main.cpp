@@ -13,25 +13,25 @@
 #include <stdexcept>
 #include <string>
 
-#include "dbx/design_file.h"
-#include "dbx/stand_in_editor.h"
+#include "design/design_file.h"
+#include "design/stand_in_editor.h"
 #include "ui/main_window.h"
 #include "ui/window_services.h"
 
 namespace {
 
 struct OpenedEditor {
-    std::unique_ptr<nodewick::dbx::StandInEditor> editor;
+    std::unique_ptr<nodewick::design::StandInEditor> editor;
     std::string loadError;  // shown in the status line instead of the DBX status
 };
 
 OpenedEditor OpenEditor(const QString& designFile)
 {
-    using nodewick::dbx::StandInEditor;
+    using nodewick::design::StandInEditor;
     if (designFile.isEmpty())
         return {std::make_unique<StandInEditor>(std::nullopt), {}};
     try {
-        nodewick::dbx::LoadedDesign loaded = nodewick::dbx::LoadDesignFile(designFile.toStdString());
+        nodewick::design::LoadedDesign loaded = nodewick::design::LoadDesignFile(designFile.toStdString());
         for (const std::string& warning : loaded.warnings)
             std::cerr << warning << '\n';
         return {std::make_unique<StandInEditor>(std::move(loaded.design)), {}};

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "dbx/design.h"
-#include "dbx/stand_in_editor.h"
+#include "design/design.h"
+#include "design/stand_in_editor.h"
 #include "export/export_run.h"
 #include "export/layer_list.h"
 #include "temp_folder.h"
@@ -21,44 +21,44 @@ constexpr std::int32_t Out(std::int64_t units)
     return static_cast<std::int32_t>(units * 254);
 }
 
-inline dbx::Node Pad(std::string refDes, std::string pin, std::int32_t style, std::int64_t x, std::int64_t y)
+inline design::Node Pad(std::string refDes, std::string pin, std::int32_t style, std::int64_t x, std::int64_t y)
 {
-    return dbx::Node{.refDes = std::move(refDes), .pin = std::move(pin), .padStyle = style, .x = Out(x),
+    return design::Node{.refDes = std::move(refDes), .pin = std::move(pin), .padStyle = style, .x = Out(x),
                      .y = Out(y), .flip = 0, .rotation = 0, .componentSide = 0};
 }
 
-inline dbx::Node BottomPad(std::string refDes, std::string pin, std::int32_t style, std::int64_t x, std::int64_t y)
+inline design::Node BottomPad(std::string refDes, std::string pin, std::int32_t style, std::int64_t x, std::int64_t y)
 {
-    dbx::Node node = Pad(std::move(refDes), std::move(pin), style, x, y);
+    design::Node node = Pad(std::move(refDes), std::move(pin), style, x, y);
     node.flip = 1;
     node.componentSide = 1;
     return node;
 }
 
-inline dbx::Item Via(std::int32_t style, std::int64_t x, std::int64_t y, std::int32_t flip = 0)
+inline design::Item Via(std::int32_t style, std::int64_t x, std::int64_t y, std::int32_t flip = 0)
 {
-    return dbx::Item{.type = dbx::kItemTypeVia, .x = Out(x), .y = Out(y), .viaStyle = style, .rotation = 0,
+    return design::Item{.type = dbx::kItemTypeVia, .x = Out(x), .y = Out(y), .viaStyle = style, .rotation = 0,
                      .flip = flip};
 }
 
-inline dbx::Net Net(std::int32_t id, std::string name, std::vector<dbx::Node> nodes = {},
-                    std::vector<dbx::Item> items = {})
+inline design::Net Net(std::int32_t id, std::string name, std::vector<design::Node> nodes = {},
+                    std::vector<design::Item> items = {})
 {
-    return dbx::Net{.id = id, .name = std::move(name), .attributes = {}, .nodes = std::move(nodes),
+    return design::Net{.id = id, .name = std::move(name), .attributes = {}, .nodes = std::move(nodes),
                     .items = std::move(items)};
 }
 
-inline dbx::Net TiedNet(std::int32_t id, std::string name, std::string tieName, std::vector<dbx::Node> nodes)
+inline design::Net TiedNet(std::int32_t id, std::string name, std::string tieName, std::vector<design::Node> nodes)
 {
-    dbx::Net net = Net(id, std::move(name), std::move(nodes));
-    net.attributes.push_back(dbx::Attribute{.name = "TieNet", .value = std::move(tieName)});
+    design::Net net = Net(id, std::move(name), std::move(nodes));
+    net.attributes.push_back(design::Attribute{.name = "TieNet", .value = std::move(tieName)});
     return net;
 }
 
-inline dbx::Style Style(std::int32_t id, std::string name, std::int32_t hole, std::int32_t start, std::int32_t end,
-                        std::vector<dbx::LayerShape> shapes = {})
+inline design::Style Style(std::int32_t id, std::string name, std::int32_t hole, std::int32_t start, std::int32_t end,
+                        std::vector<design::LayerShape> shapes = {})
 {
-    return dbx::Style{.id = id, .name = std::move(name), .hole = hole, .startLayer = start, .endLayer = end,
+    return design::Style{.id = id, .name = std::move(name), .hole = hole, .startLayer = start, .endLayer = end,
                       .shapes = std::move(shapes), .typeShapes = {}};
 }
 
@@ -77,10 +77,10 @@ inline constexpr std::int32_t kStrayVia = 6;     // 10 units, layer 6 (not liste
 } // namespace styles
 
 // A four-layer board with a silkscreen, the shared styles, no parts and no nets.
-inline dbx::Design FourLayerBoard(const std::string& path)
+inline design::Design FourLayerBoard(const std::string& path)
 {
     using namespace styles;
-    dbx::Design design;
+    design::Design design;
     design.path = path;
     design.layers = {{1, "Top", 0}, {2, "Bottom", 0}, {3, "Inner1", 1}, {4, "Inner2", 1}, {5, "Silk", 2}};
     design.padStyles = {
@@ -107,7 +107,7 @@ public:
     // Runs one export; layerList, when left empty, is filled from the design.
     exporter::ExportResult run(bool fillLayerList = true)
     {
-        dbx::StandInEditor stillOpen(designOpen ? std::optional<dbx::Design>(design) : std::nullopt);
+        design::StandInEditor stillOpen(designOpen ? std::optional<design::Design>(design) : std::nullopt);
         dbx::DbxContext context;
         stillOpen.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
         dbx::DesignInfo info;
@@ -145,7 +145,7 @@ public:
     std::vector<std::string> filesLeft() const { return FileNames(folder.path()); }
 
     TempFolder folder;
-    dbx::Design design;
+    design::Design design;
     bool designOpen = true;
     exporter::ExportChoices choices;
     std::vector<std::string> statuses;

@@ -13,19 +13,19 @@ using Lines = std::vector<std::string>;
 
 // U12 on top with a surface pad rotated by 90 degrees, J1 on the bottom with a
 // through-hole pad; GND also has a through via, NET1 a blind via after a line.
-void SampleBoard(dbx::Design& design)
+void SampleBoard(design::Design& design)
 {
     design.title = "Controller";
     design.engineer = "R. Tester";
     design.revision = "C";
     design.drawingNumber = "DWG-0042";
     design.components = {{"U12", 0, 14}, {"J1", 1, 2}};
-    dbx::Node rotated = Pad("U12", "14", kSmdPad, 12345, 5000);
+    design::Node rotated = Pad("U12", "14", kSmdPad, 12345, 5000);
     rotated.rotation = 900;
     design.nets = {
         Net(1, "GND", {rotated, BottomPad("J1", "1", kThroughPad, 10000, 2000)}, {Via(kThroughVia, 123456, 234567)}),
         Net(2, "NET1", {Pad("U12", "1", kSmdPad, 1000, 1000)},
-            {dbx::Item{.type = 1, .x = 0, .y = 0, .viaStyle = 0, .rotation = 0, .flip = 0}, Via(kBlindVia, 10, 20)}),
+            {design::Item{.type = 1, .x = 0, .y = 0, .viaStyle = 0, .rotation = 0, .flip = 0}, Via(kBlindVia, 10, 20)}),
     };
 }
 
@@ -148,7 +148,7 @@ TEST(RunExport, MillimetresChangeUnitsParameterAndLocations)
     ExportHarness harness;
     harness.choices.units = Units::Millimetres;
     harness.choices.offsetXText = "1.25";
-    harness.design.nets = {Net(1, "N", {dbx::Node{.refDes = "R1", .pin = "1", .padStyle = kThroughPad, .x = 100000,
+    harness.design.nets = {Net(1, "N", {design::Node{.refDes = "R1", .pin = "1", .padStyle = kThroughPad, .x = 100000,
                                                   .y = 250000, .flip = 0, .rotation = 0, .componentSide = 0}})};
     ASSERT_TRUE(harness.run().written);
     const std::string netlist = harness.netlist();

@@ -53,9 +53,9 @@ TEST(LayerNameOf, TextBeforeTheSpacesAndId)
 namespace nodewick::exporter {
 namespace {
 
-std::vector<std::string> Filled(dbx::Design design, bool viaStyles)
+std::vector<std::string> Filled(design::Design design, bool viaStyles)
 {
-    dbx::StandInEditor editor(std::move(design));
+    design::StandInEditor editor(std::move(design));
     dbx::DbxContext context;
     editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
     return viaStyles ? FillViaStyleList(editor, context) : FillLayerList(editor, context);
@@ -63,7 +63,7 @@ std::vector<std::string> Filled(dbx::Design design, bool viaStyles)
 
 TEST(FillLayerList, SignalAndPlaneLayersInDbxOrder)
 {
-    dbx::Design design = testing::FourLayerBoard("/b/board.pcb");
+    design::Design design = testing::FourLayerBoard("/b/board.pcb");
     std::swap(design.layers[0], design.layers[3]);
     EXPECT_EQ(Filled(design, false),
               (std::vector<std::string>{"Inner2   4", "Bottom   2", "Inner1   3", "Top   1"}));
@@ -73,7 +73,7 @@ TEST(FillLayerList, SignalAndPlaneLayersInDbxOrder)
 
 TEST(FillViaStyleList, NamesInIdOrderUntilAnIdIsMissing)
 {
-    dbx::Design design = testing::FourLayerBoard("/b/board.pcb");
+    design::Design design = testing::FourLayerBoard("/b/board.pcb");
     EXPECT_EQ(Filled(design, true),
               (std::vector<std::string>{"V32", "B12", "MICRO", "BUR10", "BB10", "BAREVIA", "STRAY"}));
     design.viaStyles.resize(1);
@@ -84,7 +84,7 @@ TEST(FillViaStyleList, NamesInIdOrderUntilAnIdIsMissing)
 
 TEST(FillLayerList, NothingWithoutAnOpenDesign)
 {
-    dbx::StandInEditor editor(std::nullopt);
+    design::StandInEditor editor(std::nullopt);
     dbx::DbxContext context;
     editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
     EXPECT_TRUE(FillLayerList(editor, context).empty());

@@ -72,9 +72,9 @@ TEST(AliasName, NnameAndTheNumber)
 
 // Each net has one top-side surface pad of component U<id>; the records then
 // show the order the nets were written in.
-std::vector<dbx::Net> NetsNamed(const std::vector<std::pair<std::int32_t, std::string>>& names)
+std::vector<design::Net> NetsNamed(const std::vector<std::pair<std::int32_t, std::string>>& names)
 {
-    std::vector<dbx::Net> nets;
+    std::vector<design::Net> nets;
     for (const auto& [id, name] : names)
         nets.push_back(Net(id, name, {Pad("U" + std::to_string(id), "1", kSmdPad, id, id)}));
     return nets;
@@ -113,7 +113,7 @@ TEST(NetOrder, OneDigitNameSortsAsIfZeroFilled)
 
 // X1 (id 5) and Y2 (id 12) are tied under PWR_MAIN: they sort by the tie name,
 // next to each other, the id 12 before the id 5.
-dbx::Design& TwoTiedNets(dbx::Design& design)
+design::Design& TwoTiedNets(design::Design& design)
 {
     design.nets = NetsNamed({{1, "ALPHA"}, {3, "OMEGA"}});
     design.nets.push_back(TiedNet(5, "X1", "PWR_MAIN", {Pad("U5", "1", kSmdPad, 5, 5)}));
@@ -144,9 +144,9 @@ TEST(TieNets, OnlyAFirstAttributeNamedExactlyTieNetCounts)
 {
     ExportHarness harness;
     harness.design.nets = NetsNamed({{1, "B"}, {2, "D"}});
-    dbx::Net second = Net(3, "C", {Pad("U3", "1", kSmdPad, 3, 3)});
+    design::Net second = Net(3, "C", {Pad("U3", "1", kSmdPad, 3, 3)});
     second.attributes = {{"Class", "x"}, {"TieNet", "A_FIRST"}};
-    dbx::Net lowerCase = Net(4, "E", {Pad("U4", "1", kSmdPad, 4, 4)});
+    design::Net lowerCase = Net(4, "E", {Pad("U4", "1", kSmdPad, 4, 4)});
     lowerCase.attributes = {{"tienet", "A_FIRST"}};
     harness.design.nets.push_back(second);
     harness.design.nets.push_back(lowerCase);

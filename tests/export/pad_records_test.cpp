@@ -16,8 +16,8 @@ constexpr std::int32_t kHugePad = 11;       // no hole, 12345 by 100 units on la
 constexpr std::int32_t kTinyHolePad = 12;   // a hole that rounds to 0, 50 by 50 units on layer 1
 
 // One net N with the given pads, written with the four layers of the board.
-Lines PadRecords(std::vector<dbx::Node> pads, ExportResult* result = nullptr,
-                 std::vector<dbx::ForcedStatus> forced = {})
+Lines PadRecords(std::vector<design::Node> pads, ExportResult* result = nullptr,
+                 std::vector<design::ForcedStatus> forced = {})
 {
     ExportHarness harness;
     harness.design.padStyles.push_back(Style(kInnerSpanPad, "TH40IN", Out(40), 1, 3));
@@ -35,7 +35,7 @@ Lines PadRecords(std::vector<dbx::Node> pads, ExportResult* result = nullptr,
     return records;
 }
 
-dbx::Node Rotated(dbx::Node node, std::int32_t tenths)
+design::Node Rotated(design::Node node, std::int32_t tenths)
 {
     node.rotation = tenths;
     return node;
@@ -128,7 +128,7 @@ TEST(Pads, RotationEndsTheFeatureSize)
 TEST(Pads, WalkEndsAtANegativeStatus)
 {
     const Lines records = PadRecords({Pad("U1", "1", kSmdPad, 1, 2), Pad("U1", "2", kSmdPad, 3, 4)}, nullptr,
-                                     {{dbx::Operation::TGetNextNetNode, -5}});
+                                     {{design::Operation::TGetNextNetNode, -5}});
     EXPECT_EQ(records, Lines{"327N                U1    -1          A01X 000001Y 000002X0600Y0200     S1"});
 }
 
@@ -136,7 +136,7 @@ TEST(Pads, PadWhoseStyleCannotBeReadIsLeftOutWithAWarning)
 {
     ExportResult result;
     const Lines records = PadRecords({Pad("U1", "1", kSmdPad, 1, 2), Pad("", "7", kSmdPad, 3, 4)}, &result,
-                                     {{dbx::Operation::TGetPadStyle, dbx::status::kInvalidPadstyle}});
+                                     {{design::Operation::TGetPadStyle, dbx::status::kInvalidPadstyle}});
     EXPECT_TRUE(records.empty());
     EXPECT_EQ(result.padRecords, 0);
     EXPECT_EQ(result.warnings,

@@ -20,8 +20,8 @@ struct ViaRun {
 
 // One net N with a pad (so that it is written) and the given items; only the
 // via records are returned.
-ViaRun ViaRecords(std::vector<dbx::Item> items, std::vector<std::string> layerList = {},
-                  std::vector<dbx::ForcedStatus> forced = {})
+ViaRun ViaRecords(std::vector<design::Item> items, std::vector<std::string> layerList = {},
+                  std::vector<design::ForcedStatus> forced = {})
 {
     ExportHarness harness;
     harness.design.viaStyles.push_back(Style(kDeepVia, "DEEP", Out(10), 1, 100));
@@ -37,7 +37,7 @@ ViaRun ViaRecords(std::vector<dbx::Item> items, std::vector<std::string> layerLi
     return run;
 }
 
-dbx::Item Rotated(dbx::Item item, std::int32_t tenths)
+design::Item Rotated(design::Item item, std::int32_t tenths)
 {
     item.rotation = tenths;
     return item;
@@ -106,8 +106,8 @@ TEST(Vias, LastOfSeveralMatchingEntriesCounts)
 
 TEST(Vias, OtherItemsProduceNothing)
 {
-    const dbx::Item line{.type = 1, .x = 0, .y = 0, .viaStyle = 0, .rotation = 0, .flip = 0};
-    const dbx::Item pad{.type = dbx::kItemTypePad, .x = 0, .y = 0, .viaStyle = 0, .rotation = 0, .flip = 0};
+    const design::Item line{.type = 1, .x = 0, .y = 0, .viaStyle = 0, .rotation = 0, .flip = 0};
+    const design::Item pad{.type = dbx::kItemTypePad, .x = 0, .y = 0, .viaStyle = 0, .rotation = 0, .flip = 0};
     const ViaRun run = ViaRecords({line, pad, Via(kThroughVia, 1, 2), line});
     EXPECT_EQ(run.records.size(), 1u);
     EXPECT_EQ(run.result.viaRecords, 1);
@@ -117,7 +117,7 @@ TEST(Vias, OtherItemsProduceNothing)
 TEST(Vias, ViaWhoseStyleCannotBeReadIsLeftOutWithAWarning)
 {
     const ViaRun run = ViaRecords({Via(kThroughVia, 1, 2)}, {},
-                                  {{dbx::Operation::TGetViaStyle, dbx::status::kInvalidPadstyle}});
+                                  {{design::Operation::TGetViaStyle, dbx::status::kInvalidPadstyle}});
     EXPECT_TRUE(run.records.empty());
     EXPECT_EQ(run.result.warnings,
               Lines{"Net N, via 1 (via style 0): its style cannot be read (Invalid Padstyle); no test record written"});

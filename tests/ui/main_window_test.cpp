@@ -17,7 +17,7 @@
 #include <memory>
 #include <optional>
 
-#include "dbx/stand_in_editor.h"
+#include "design/stand_in_editor.h"
 #include "ui/about_box.h"
 #include "ui/main_window.h"
 #include "ui/offset_dialog.h"
@@ -41,10 +41,10 @@ public:
 
     Pcad& open(bool withDesign = true)
     {
-        std::optional<dbx::Design> design;
+        std::optional<design::Design> design;
         if (withDesign)
             design = LayeredDesign(folder_.path().toStdString());
-        editor_ = std::make_unique<dbx::StandInEditor>(std::move(design));
+        editor_ = std::make_unique<design::StandInEditor>(std::move(design));
         window_ = std::make_unique<Pcad>(*editor_, ListeningServices(heard_));
         return *window_;
     }
@@ -77,7 +77,7 @@ public:
 private:
     QTemporaryDir folder_;
     Heard heard_;
-    std::unique_ptr<dbx::StandInEditor> editor_;
+    std::unique_ptr<design::StandInEditor> editor_;
     std::unique_ptr<Pcad> window_;
 };
 
@@ -147,7 +147,7 @@ void MainWindowTest::startUpWithADesignListsItsLayersAndViaStyles()
 void MainWindowTest::startUpWithTheDemoDesign()
 {
     QTemporaryDir folder;
-    dbx::StandInEditor editor(DemoDesignIn(folder.path()));
+    design::StandInEditor editor(DemoDesignIn(folder.path()));
     Heard heard;
     Pcad window(editor, ListeningServices(heard));
     QWidget* client = window.centralWidget();

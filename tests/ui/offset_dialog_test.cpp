@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "dbx/stand_in_editor.h"
+#include "design/stand_in_editor.h"
 #include "ui/main_window.h"
 #include "ui/offset_dialog.h"
 #include "window_harness.h"
@@ -45,7 +45,7 @@ public:
 private:
     QTemporaryDir folder_;
     Heard heard_;
-    dbx::StandInEditor editor_;
+    design::StandInEditor editor_;
     Pcad window_;
 };
 

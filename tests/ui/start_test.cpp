@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "dbx/stand_in_editor.h"
+#include "design/stand_in_editor.h"
 #include "export/date_time_text.h"
 #include "export/export_run.h"
 #include "ui/main_window.h"
@@ -39,9 +39,9 @@ void Click(QWidget* root, const char* name)
 }
 
 // The same run without the window, as the command-line exporter makes it.
-exporter::ExportResult ExportDirectly(const dbx::Design& design, const exporter::ExportChoices& choices)
+exporter::ExportResult ExportDirectly(const design::Design& design, const exporter::ExportChoices& choices)
 {
-    dbx::StandInEditor editor(design);
+    design::StandInEditor editor(design);
     dbx::DbxContext context;
     editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
     dbx::DesignInfo info;
@@ -58,7 +58,7 @@ exporter::ExportResult ExportDirectly(const dbx::Design& design, const exporter:
 // One program start on a design, with the window on screen.
 class StartSession {
 public:
-    explicit StartSession(const dbx::Design& design) : editor_(design), window_(editor_, ListeningServices(heard_))
+    explicit StartSession(const design::Design& design) : editor_(design), window_(editor_, ListeningServices(heard_))
     {
         window_.show();
     }
@@ -72,7 +72,7 @@ public:
 
 private:
     Heard heard_;
-    dbx::StandInEditor editor_;
+    design::StandInEditor editor_;
     Pcad window_;
 };
 
@@ -198,7 +198,7 @@ void StartTest::demoDesignGivesWhatNodewickExportWrites()
     Heard heard;
     WindowServices services = ListeningServices(heard);
     services.dateTimeText = [] { return exporter::DateTimeText(); };
-    dbx::StandInEditor editor(DemoDesignIn(windowFolder.path()));
+    design::StandInEditor editor(DemoDesignIn(windowFolder.path()));
     Pcad window(editor, services);
     QWidget* client = window.centralWidget();
     Click(client, "Option2");

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QListWidget>
 
-#include "dbx/design_file.h"
+#include "design/design_file.h"
 
 namespace nodewick::ui::testing {
 
@@ -23,9 +23,9 @@ WindowServices ListeningServices(Heard& heard)
     };
 }
 
-dbx::Design LayeredDesign(const std::string& folder)
+design::Design LayeredDesign(const std::string& folder)
 {
-    dbx::Design design;
+    design::Design design;
     design.path = folder + "/board.pcb";
     design.layers = {
         {.id = 1, .name = "Top", .type = 0},
@@ -41,10 +41,10 @@ dbx::Design LayeredDesign(const std::string& folder)
     return design;
 }
 
-dbx::Design WiredDesign(const std::string& folder)
+design::Design WiredDesign(const std::string& folder)
 {
-    dbx::Design design = LayeredDesign(folder);
-    const std::vector<dbx::LayerTypeShape> everySignalLayer{{.layerType = 0, .width = 152400, .height = 152400},
+    design::Design design = LayeredDesign(folder);
+    const std::vector<design::LayerTypeShape> everySignalLayer{{.layerType = 0, .width = 152400, .height = 152400},
                                                              {.layerType = 1, .width = 152400, .height = 152400}};
     design.padStyles = {{.id = 0, .name = "P60", .hole = 81280, .startLayer = 1, .endLayer = 2,
                          .typeShapes = everySignalLayer}};
@@ -72,12 +72,12 @@ QStringList Texts(const QListWidget* list)
     return texts;
 }
 
-dbx::Design DemoDesignIn(const QString& folder)
+design::Design DemoDesignIn(const QString& folder)
 {
     const QString copy = QDir(folder).filePath(QStringLiteral("demo-board.json"));
     if (!QFile::copy(QStringLiteral(NODEWICK_EXAMPLES_DIR "/demo-board.json"), copy))
         qFatal("cannot copy the demo design to %s", qPrintable(folder));
-    return dbx::LoadDesignFile(copy.toStdString()).design;
+    return design::LoadDesignFile(copy.toStdString()).design;
 }
 
 } // namespace nodewick::ui::testing

@@ -10,7 +10,7 @@ class QListWidget;
 #include <string>
 #include <vector>
 
-#include "dbx/design.h"
+#include "design/design.h"
 #include "dbx/records.h"
 #include "ui/window_services.h"
 
@@ -34,15 +34,15 @@ WindowServices ListeningServices(Heard& heard);
 // A design in `folder` named board.pcb with the layers Top (1, signal),
 // GND (3, plane), Silk (5, non-signal), Inner (4, signal) and Bottom (2,
 // signal), in that DBX order, and the via styles V20 and V30.
-dbx::Design LayeredDesign(const std::string& folder);
+design::Design LayeredDesign(const std::string& folder);
 
 // LayeredDesign with something to export: a resistor R1 on top whose two
 // pads sit on the nets VCC and a long-named net, and a via on VCC.
-dbx::Design WiredDesign(const std::string& folder);
+design::Design WiredDesign(const std::string& folder);
 
 // The bundled demo design, copied into `folder` and loaded from there, so
 // that its netlist and settings file are written in that folder.
-dbx::Design DemoDesignIn(const QString& folder);
+design::Design DemoDesignIn(const QString& folder);
 
 // The texts of a list's entries, top to bottom.
 QStringList Texts(const QListWidget* list);

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dbx/dbx_status.h"
+
+// The in-memory design database behind the stand-in editor: what a design
+// file (JSON or P-CAD ASCII) holds, in the orders DBX delivers it. Texts are
+// single-byte Windows-1252; lengths and coordinates are database units
+// (0.01 micrometre); rotations are tenths of a degree.
+namespace nodewick::design {
+
+struct Layer {
+    std::int32_t id = 0;
+    std::string name{};
+    std::int32_t type = 0;  // 0 signal, 1 plane, 2 non-signal
+};
+
+// The copper of a style on one layer, by layer id.
+struct LayerShape {
+    std::int32_t layerId = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+// The copper of a style on every layer of one layer type, used where the style
+// has no entry for the layer id itself.
+struct LayerTypeShape {
+    std::int32_t layerType = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+struct Style {
+    std::int32_t id = 0;
+    std::string name{};
+    std::int32_t hole = 0;
+    std::int32_t startLayer = 0;
+    std::int32_t endLayer = 0;
+    std::vector<LayerShape> shapes{};
+    std::vector<LayerTypeShape> typeShapes{};
+};
+
+struct Component {
+    std::string refDes{};
+    std::int32_t side = 0;  // 0 top, otherwise bottom
+    std::int32_t padCount = 0;
+};
+
+struct Attribute {
+    std::string name{};
+    std::string value{};
+};
+
+// A net node: a pad of a component, or a free pad (empty refDes).
+struct Node {
+    std::string refDes{};
+    std::string pin{};
+    std::int32_t padStyle = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t flip = 0;
+    std::int32_t rotation = 0;
+    std::int32_t componentSide = 0;  // side of the pad's component, 0 for a free pad
+};
+
+// A net item. Only vias (type 4) carry data of their own; other items take
+// their place in the item walk.
+struct Item {
+    std::int32_t type = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t viaStyle = 0;
+    std::int32_t rotation = 0;
+    std::int32_t flip = 0;
+};
+
+struct Net {
+    std::int32_t id = 0;
+    std::string name{};
+    std::vector<Attribute> attributes{};
+    std::vector<Node> nodes{};
+    std::vector<Item> items{};
+};
+
+// The DBX operations whose status a design can force, for trying out failures.
+enum class Operation {
+    TOpenDesign,
+    TCloseDesign,
+    TGetDesignInfo,
+    TGetFirstLayer,
+    TGetNextLayer,
+    TGetFirstNet,
+    TGetNextNet,
+    TGetNetById,
+    TGetFirstNetNode,
+    TGetNextNetNode,
+    TGetFirstNetItem,
+    TGetNextNetItem,
+    TGetFirstComponent,
+    TGetNextComponent,
+    TGetFirstNetAttribute,
+    TGetPadStyle,
+    TGetViaStyle,
+    TGetPadShapeByLayer,
+    TGetViaShapeByLayer,
+};
+
+struct ForcedStatus {
+    Operation operation;
+    dbx::DbxStatus status;
+};
+
+struct Design {
+    // Design texts 1 (path), 2, 3, 4 and 7.
+    std::string path{};
+    std::string title{};
+    std::string engineer{};
+    std::string revision{};
+    std::string drawingNumber{};
+
+    std::vector<Layer> layers{};
+    std::vector<Style> padStyles{};
+    std::vector<Style> viaStyles{};
+    std::vector<Component> components{};
+    std::vector<Net> nets{};
+    std::vector<ForcedStatus> forcedStatuses{};
+};
+
+} // namespace nodewick::design
