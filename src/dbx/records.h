@@ -13,6 +13,14 @@ namespace nodewick::dbx {
 inline constexpr std::int32_t kItemTypePad = 3;
 inline constexpr std::int32_t kItemTypeVia = 4;
 
+// The layer types of a layer record. A record carries the type as the number
+// DBX gives; these name the numbers.
+enum class LayerType : std::int32_t { Signal = 0, Plane = 1, NonSignal = 2 };
+
+// DBX numbers the outer copper layers: the top layer 1, the bottom layer 2.
+inline constexpr std::int32_t kTopLayerId = 1;
+inline constexpr std::int32_t kBottomLayerId = 2;
+
 struct DesignInfo {
     TextField designFile;     // text 1: the design file's full path
     TextField title;          // text 2
