@@ -86,6 +86,7 @@ struct PadViaStyle {
     std::int32_t holeDiameter = 0;
     std::int32_t startLayer = 0;  // first layer id of the hole's span
     std::int32_t endLayer = 0;    // last layer id of the hole's span
+    std::int32_t isHolePlated = 1;  // 0: the hole is not plated
 };
 
 // The copper shape of a style on one layer.
