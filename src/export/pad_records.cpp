@@ -4,18 +4,11 @@
 
 #include "dbx/status_text.h"
 #include "dbx/trim_null.h"
-#include "test_records.h"
+#include "output_units.h"
+#include "short_text.h"
 
 namespace nodewick::exporter {
 namespace {
-
-// The record's fields hold 6 characters of the reference designator and 5 of
-// the pin designator.
-constexpr std::size_t kRefDesLength = 6;
-constexpr std::size_t kPinLength = 5;
-
-constexpr std::int32_t kTopLayer = 1;
-constexpr std::int32_t kBottomLayer = 2;
 
 std::string PadName(std::string_view refDes, std::string_view pin)
 {
@@ -28,10 +21,10 @@ std::string PadName(std::string_view refDes, std::string_view pin)
 // layers have one.
 std::optional<std::int32_t> MirroredLayer(std::int32_t layerId)
 {
-    if (layerId == kTopLayer)
-        return kBottomLayer;
-    if (layerId == kBottomLayer)
-        return kTopLayer;
+    if (layerId == dbx::kTopLayerId)
+        return dbx::kBottomLayerId;
+    if (layerId == dbx::kBottomLayerId)
+        return dbx::kTopLayerId;
     return std::nullopt;
 }
 
@@ -54,35 +47,36 @@ public:
                  "); no test record written");
             return false;
         }
-        const ShortText<16> drill = PadDrillText(style.holeDiameter, records_.unitDivisor);
-        const ShortText<48> featureSize = drill.empty() ? surfaceFeatureSize() : ShortText<48>();
+        const std::int64_t drill = DivideRoundHalfEven(style.holeDiameter, records_.unitDivisor);
+        const bool drilled = drill != 0;
+        const std::optional<FeatureSize> featureSize =
+            drilled ? std::nullopt : std::optional<FeatureSize>(surfaceFeatureSize());
 
         // A drilled pad through the whole board is reached from both sides;
         // otherwise the pad's own side decides.
         const bool bottom = node_.pad.flip == 1;
         std::int64_t access = bottom ? records_.layers.count() : 1;
-        char soldermask = bottom ? '2' : '1';
-        if (style.startLayer == kTopLayer && style.endLayer == kBottomLayer && !drill.empty()) {
+        Soldermask soldermask = bottom ? Soldermask::Bottom : Soldermask::Top;
+        if (style.startLayer == dbx::kTopLayerId && style.endLayer == dbx::kBottomLayerId && drilled) {
             access = 0;
-            soldermask = '3';
+            soldermask = Soldermask::Both;
         }
 
         auto describe = [this] { return where(); };
-        const LocationText x = CheckedLocation(records_, node_.pad.x, records_.offsetX, 'X', describe);
-        const LocationText y = CheckedLocation(records_, node_.pad.y, records_.offsetY, 'Y', describe);
-        const std::string_view refDes = refDes_.substr(0, kRefDesLength);
-        WritePadRecord(records_.file.buffer(), {
+        records_.write(TestRecord{
+            .kind = RecordKind::Pad,
+            .code = drilled ? OperationCode::ThroughHole : OperationCode::Surface,
             .netName = net_.recordName,
-            .refDes = refDes.empty() ? std::string_view("ICT") : refDes,
-            .pin = pin_.substr(0, kPinLength),
-            .drill = drill,
-            .access = TwoDigitText(access),
-            .x = x,
-            .y = y,
+            .refDes = refDes_,
+            .pin = pin_,
+            .drill = drilled ? std::optional<Drill>(Drill{.diameter = drill, .plated = true}) : std::nullopt,
+            .access = access,
+            .x = CheckedLocation(records_, node_.pad.x, records_.offsetX, 'X', describe),
+            .y = CheckedLocation(records_, node_.pad.y, records_.offsetY, 'Y', describe),
             .featureSize = featureSize,
             .soldermask = soldermask,
+            .layers = std::nullopt,
         });
-        records_.file.flushWhenFull();
         return true;
     }
 
@@ -90,7 +84,7 @@ private:
     // Pad styles are drawn from the top: a surface pad of a part on the bottom
     // side may have its copper on layer 1 only. When the pad's own side gives
     // no shape, the mirrored layer is asked once more.
-    ShortText<48> surfaceFeatureSize()
+    FeatureSize surfaceFeatureSize()
     {
         const std::int32_t layer = static_cast<std::int32_t>(std::int64_t{node_.component.side} + 1);
         std::optional<dbx::ShapeRecord> shape = shapeOn(layer);
@@ -104,9 +98,8 @@ private:
                  "; written with size 0");
             shape = dbx::ShapeRecord{};
         }
-        const SizeText width = size(shape->width, "width");
-        const SizeText height = size(shape->height, "height");
-        return FeatureSizeText(width.digits, height.digits, RotationText(node_.pad.rotation));
+        return FeatureSize{.width = size(shape->width, "width"), .height = size(shape->height, "height"),
+                           .rotation = node_.pad.rotation};
     }
 
     // The shape on one layer, when the query succeeds with any copper.
@@ -120,14 +113,20 @@ private:
         return shape;
     }
 
-    SizeText size(std::int32_t databaseUnits, const char* what)
+    // Whole output units, limited to what the four-digit field holds; a
+    // limited size is told to the user.
+    std::int64_t size(std::int32_t databaseUnits, const char* what)
     {
-        SizeText text = PadSizeText(databaseUnits, records_.unitDivisor);
-        if (text.clamped)
-            warn(std::string("the ") + what + " " + std::to_string(databaseUnits / records_.unitDivisor) + " " +
+        const std::int64_t units = TruncatedOutputUnits(databaseUnits, records_.unitDivisor);
+        const std::int64_t written = units < 0 ? 0 : units > kLargestPadSize ? kLargestPadSize : units;
+        if (written != units) {
+            ShortText<8> digits;
+            digits.appendZeroFilled(static_cast<std::uint64_t>(written), 4);
+            warn(std::string("the ") + what + " " + std::to_string(units) + " " +
                  std::string(OutputUnitText(records_.units)) + " does not fit the four-digit size field; written as " +
-                 std::string(text.digits.view()));
-        return text;
+                 std::string(digits.view()));
+        }
+        return written;
     }
 
     std::string where() const { return "Net " + std::string(net_.fullName) + ", " + PadName(refDes_, pin_); }

@@ -14,6 +14,8 @@ using Lines = std::vector<std::string>;
 constexpr std::int32_t kInnerSpanPad = 10;  // 40 units hole, layer 1 to 3
 constexpr std::int32_t kHugePad = 11;       // no hole, 12345 by 100 units on layer 1
 constexpr std::int32_t kTinyHolePad = 12;   // a hole that rounds to 0, 50 by 50 units on layer 1
+constexpr std::int32_t kHalfUnitHolePad = 13;  // a hole of exactly half an output unit
+constexpr std::int32_t kJustOverHalfPad = 14;  // a hole just over half an output unit, layer 1 to 2
 
 // One net N with the given pads, written with the four layers of the board.
 Lines PadRecords(std::vector<design::Node> pads, ExportResult* result = nullptr,
@@ -23,6 +25,8 @@ Lines PadRecords(std::vector<design::Node> pads, ExportResult* result = nullptr,
     harness.design.padStyles.push_back(Style(kInnerSpanPad, "TH40IN", Out(40), 1, 3));
     harness.design.padStyles.push_back(Style(kHugePad, "HUGE", 0, 1, 1, {{1, Out(12345), Out(100)}}));
     harness.design.padStyles.push_back(Style(kTinyHolePad, "TINY", 100, 1, 2, {{1, Out(50), Out(50)}}));
+    harness.design.padStyles.push_back(Style(kHalfUnitHolePad, "HALF", 127, 1, 2, {{1, Out(50), Out(50)}}));
+    harness.design.padStyles.push_back(Style(kJustOverHalfPad, "OVER", 128, 1, 2, {{1, Out(50), Out(50)}}));
     harness.design.nets = {Net(1, "N", std::move(pads))};
     harness.design.forcedStatuses = std::move(forced);
     const ExportResult run = harness.run();
@@ -116,6 +120,25 @@ TEST(Pads, HoleRoundingToZeroMakesASurfacePad)
 {
     EXPECT_EQ(PadRecords({Pad("U1", "1", kTinyHolePad, 1, 2)}),
               Lines{  "327N                U1    -1          A01X 000001Y 000002X0050Y0050     S1"});
+}
+
+// 127 database units are exactly half of 0.0001 inch: the hole rounds to the
+// even 0 and the pad is a surface pad; 128 round to 1.
+TEST(Pads, HoleOfHalfAnOutputUnitRoundsToEven)
+{
+    EXPECT_EQ(PadRecords({Pad("U1", "1", kHalfUnitHolePad, 1, 2), Pad("U1", "2", kJustOverHalfPad, 1, 2)}),
+              (Lines{ "327N                U1    -1          A01X 000001Y 000002X0050Y0050     S1",
+                      "317N                U1    -2    D0001PA00X 000001Y 000002               S3"}));
+}
+
+// 10.5 and 11.5 output units round to 10 and 12.
+TEST(Pads, LocationOfAnExactHalfRoundsToEven)
+{
+    design::Node pad = Pad("U1", "1", kSmdPad, 0, 0);
+    pad.x = Out(10) + 127;
+    pad.y = Out(11) + 127;
+    EXPECT_EQ(PadRecords({pad}),
+              Lines{  "327N                U1    -1          A01X 000010Y 000012X0600Y0200     S1"});
 }
 
 TEST(Pads, RotationEndsTheFeatureSize)
