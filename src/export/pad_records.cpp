@@ -5,6 +5,7 @@
 #include "dbx/status_text.h"
 #include "dbx/trim_null.h"
 #include "output_units.h"
+#include "plain_text.h"
 #include "short_text.h"
 
 namespace nodewick::exporter {
@@ -13,8 +14,8 @@ namespace {
 std::string PadName(std::string_view refDes, std::string_view pin)
 {
     if (refDes.empty())
-        return "free pad" + (pin.empty() ? std::string() : " pin " + std::string(pin));
-    return "pad " + std::string(refDes) + "-" + std::string(pin);
+        return "free pad" + (pin.empty() ? std::string() : " pin " + Printable(pin));
+    return "pad " + Printable(refDes) + "-" + Printable(pin);
 }
 
 // The layer seen from the other side of the board; only the outer copper
@@ -28,6 +29,14 @@ std::optional<std::int32_t> MirroredLayer(std::int32_t layerId)
     return std::nullopt;
 }
 
+enum class Side { Top, Bottom };
+
+// Where the probe reaches a pad: the access code and the soldermask opening.
+struct Reach {
+    std::int64_t access = 1;
+    Soldermask soldermask = Soldermask::Top;
+};
+
 class PadWriter {
 public:
     PadWriter(RecordContext& records, const CurrentNet& net, const dbx::ItemRecord& node)
@@ -37,9 +46,13 @@ public:
     }
 
     // False when the pad's style cannot be read: the pad is left out, with a
-    // warning, rather than written with another pad's hole.
+    // warning, rather than written with another pad's hole. Throws ExportError
+    // for a designator that would break the line, or a location that does not
+    // fit its field.
     bool write()
     {
+        RequirePlainText(refDes_, [this] { return where() + ": the reference designator"; });
+        RequirePlainText(pin_, [this] { return where() + ": the pin designator"; });
         dbx::PadViaStyle style;
         if (const dbx::DbxStatus status = records_.dbx.TGetPadStyle(records_.context, node_.pad.padStyleId, style);
             status != dbx::status::kSuccess) {
@@ -48,58 +61,101 @@ public:
             return false;
         }
         const std::int64_t drill = DivideRoundHalfEven(style.holeDiameter, records_.unitDivisor);
-        const bool drilled = drill != 0;
-        const std::optional<FeatureSize> featureSize =
-            drilled ? std::nullopt : std::optional<FeatureSize>(surfaceFeatureSize());
-
-        // A drilled pad through the whole board is reached from both sides;
-        // otherwise the pad's own side decides.
-        const bool bottom = node_.pad.flip == 1;
-        std::int64_t access = bottom ? records_.layers.count() : 1;
-        Soldermask soldermask = bottom ? Soldermask::Bottom : Soldermask::Top;
-        if (style.startLayer == dbx::kTopLayerId && style.endLayer == dbx::kBottomLayerId && drilled) {
-            access = 0;
-            soldermask = Soldermask::Both;
+        TestRecord record{.kind = RecordKind::Pad, .netName = net_.recordName, .refDes = refDes_, .pin = pin_};
+        Reach reach;
+        if (drill == 0) {
+            const SurfaceCopper copper = surfaceCopper();
+            record.code = OperationCode::Surface;
+            record.featureSize = copper.size;
+            reach = From(copper.side);
+        } else {
+            const bool plated = style.isHolePlated != 0;
+            record.code = OperationCode::ThroughHole;
+            record.drill = Drill{.diameter = drill, .plated = plated};
+            reach = plated ? platedHoleReach(style) : unplatedHoleReach(style);
         }
-
+        record.access = reach.access;
+        record.soldermask = reach.soldermask;
         auto describe = [this] { return where(); };
-        records_.write(TestRecord{
-            .kind = RecordKind::Pad,
-            .code = drilled ? OperationCode::ThroughHole : OperationCode::Surface,
-            .netName = net_.recordName,
-            .refDes = refDes_,
-            .pin = pin_,
-            .drill = drilled ? std::optional<Drill>(Drill{.diameter = drill, .plated = true}) : std::nullopt,
-            .access = access,
-            .x = CheckedLocation(records_, node_.pad.x, records_.offsetX, 'X', describe),
-            .y = CheckedLocation(records_, node_.pad.y, records_.offsetY, 'Y', describe),
-            .featureSize = featureSize,
-            .soldermask = soldermask,
-            .layers = std::nullopt,
-        });
+        record.x = CheckedLocation(records_, node_.pad.x, records_.offsetX, 'X', describe);
+        record.y = CheckedLocation(records_, node_.pad.y, records_.offsetY, 'Y', describe);
+        records_.write(record);
         return true;
     }
 
 private:
-    // Pad styles are drawn from the top: a surface pad of a part on the bottom
-    // side may have its copper on layer 1 only. When the pad's own side gives
-    // no shape, the mirrored layer is asked once more.
-    FeatureSize surfaceFeatureSize()
+    struct SurfaceCopper {
+        FeatureSize size;
+        Side side = Side::Top;
+    };
+
+    Reach From(Side side) const
+    {
+        if (side == Side::Bottom)
+            return Reach{.access = records_.layers.count(), .soldermask = Soldermask::Bottom};
+        return Reach{.access = 1, .soldermask = Soldermask::Top};
+    }
+
+    // The side the pad's own flip puts it on.
+    Side flipSide() const { return node_.pad.flip == 1 ? Side::Bottom : Side::Top; }
+
+    // The side copper that the style draws on an outer layer ends up on: a
+    // flipped pad turns its style over, so the style's layer 1 lies on the
+    // bottom.
+    Side copperSide(std::int32_t layerId) const
+    {
+        const bool onTop = layerId == dbx::kTopLayerId;
+        return onTop != (node_.pad.flip == 1) ? Side::Top : Side::Bottom;
+    }
+
+    // A plated hole through the whole board is reached from both sides;
+    // otherwise the pad's own side decides.
+    Reach platedHoleReach(const dbx::PadViaStyle& style) const
+    {
+        if (style.startLayer == dbx::kTopLayerId && style.endLayer == dbx::kBottomLayerId)
+            return Reach{.access = 0, .soldermask = Soldermask::Both};
+        return From(flipSide());
+    }
+
+    // An unplated hole joins nothing from one side to the other: the pad is
+    // reached where its copper is. With copper on both outer layers it counts
+    // as reached from both; with none, as a plated hole would be.
+    Reach unplatedHoleReach(const dbx::PadViaStyle& style)
+    {
+        const bool top = shapeOn(dbx::kTopLayerId).has_value();
+        const bool bottom = shapeOn(dbx::kBottomLayerId).has_value();
+        if (top && bottom)
+            return Reach{.access = 0, .soldermask = Soldermask::Both};
+        if (top || bottom)
+            return From(copperSide(top ? dbx::kTopLayerId : dbx::kBottomLayerId));
+        return platedHoleReach(style);
+    }
+
+    // The copper of a surface pad is asked on the layer of its component's
+    // side first. A style without copper there may have it on the other outer
+    // layer: a part on the bottom whose style is drawn from the top, or a
+    // card-edge finger drawn on the far side of its part. The pad then takes
+    // that layer's shape and lies on the side that copper ends up on.
+    SurfaceCopper surfaceCopper()
     {
         const std::int32_t layer = static_cast<std::int32_t>(std::int64_t{node_.component.side} + 1);
+        Side side = flipSide();
         std::optional<dbx::ShapeRecord> shape = shapeOn(layer);
-        if (!shape) {
-            if (const std::optional<std::int32_t> mirrored = MirroredLayer(layer))
-                shape = shapeOn(*mirrored);
+        const std::optional<std::int32_t> mirrored = MirroredLayer(layer);
+        if (!shape && mirrored) {
+            shape = shapeOn(*mirrored);
+            if (shape)
+                side = copperSide(*mirrored);
         }
         if (!shape) {
             warn("pad style " + std::to_string(node_.pad.padStyleId) + " has no copper on layer " +
-                 std::to_string(layer) + (MirroredLayer(layer) ? " nor on the mirrored layer" : "") +
-                 "; written with size 0");
+                 std::to_string(layer) + (mirrored ? " nor on the mirrored layer" : "") + "; written with size 0");
             shape = dbx::ShapeRecord{};
         }
-        return FeatureSize{.width = size(shape->width, "width"), .height = size(shape->height, "height"),
-                           .rotation = node_.pad.rotation};
+        return SurfaceCopper{.size = FeatureSize{.width = size(shape->width, "width"),
+                                                 .height = size(shape->height, "height"),
+                                                 .rotation = node_.pad.rotation},
+                             .side = side};
     }
 
     // The shape on one layer, when the query succeeds with any copper.
