@@ -6,6 +6,7 @@
 #include "dbx/status_text.h"
 #include "dbx/trim_null.h"
 #include "design_names.h"
+#include "distinct_net_names.h"
 #include "layer_list.h"
 #include "layer_positions.h"
 #include "net_order.h"
@@ -13,6 +14,7 @@
 #include "netlist_lines.h"
 #include "offset_text.h"
 #include "pad_records.h"
+#include "plain_text.h"
 #include "record_context.h"
 #include "settings_file.h"
 #include "short_text.h"
@@ -65,6 +67,25 @@ std::int32_t OffsetInDatabaseUnits(const std::string& text, char axis, Units uni
 std::string OffsetShown(std::int32_t offset, Units units)
 {
     return FormatOffset(offset / static_cast<double>(DatabaseUnitsPerTypedUnit(units)), units);
+}
+
+// The texts of the header and the layer lines, checked before any file is
+// written.
+void RequirePlainDesignTexts(const DesignNames& names, const dbx::DesignInfo& info,
+                             const std::vector<std::string>& layerList)
+{
+    const std::pair<std::string_view, const dbx::TextField*> fields[] = {
+        {"the drawing number", &info.drawingNumber},
+        {"the title", &info.title},
+        {"the revision", &info.revision},
+        {"the engineer", &info.engineer},
+    };
+    RequirePlainText(names.file, [] { return std::string("The design information: the design file name"); });
+    for (const auto& [what, field] : fields)
+        RequirePlainText(dbx::TrimNullView(field->field()),
+                         [what] { return "The design information: " + std::string(what); });
+    for (std::size_t i = 0; i < layerList.size(); ++i)
+        RequirePlainText(layerList[i], [i] { return "The layer list: entry " + std::to_string(i + 1); });
 }
 
 // The layer, component and pad counts of the header.
@@ -126,6 +147,7 @@ public:
         dbx_.TGetDesignInfo(context_, info);
         const DesignNames names = DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
         hooks_.showFile(names.file);
+        RequirePlainDesignTexts(names, info, choices_.layerList);
 
         result_.settingsPath = WriteSettingsFile(names.folder, choices_.layerList);
 
@@ -141,7 +163,7 @@ public:
         RecordContext records{.dbx = dbx_, .context = context_, .units = units, .unitDivisor = UnitDivisor(units),
                               .offsetX = offsetX, .offsetY = offsetY, .layers = layers, .sink = file,
                               .warnings = warnings_};
-        writeNets(records, nets.netIds);
+        writeNets(records, nets);
 
         conversation_.close();
         WriteEndRecord(file);
@@ -183,8 +205,10 @@ private:
         });
     }
 
-    void writeNets(RecordContext& records, const std::vector<std::int32_t>& netIds)
+    void writeNets(RecordContext& records, const NetCollection& nets)
     {
+        const std::vector<std::int32_t>& netIds = nets.netIds;
+        DistinctNetNames untiedNames;
         std::int64_t aliases = 0;
         dbx::NetRecord net;
         dbx::ItemRecord firstNode;
@@ -194,11 +218,18 @@ private:
             const dbx::DbxStatus nodeStatus = dbx_.TGetFirstNetNode(context_, netId, firstNode);
 
             std::string name = dbx::TrimNull(net.netName.field());
+            RequirePlainText(name, [netId] { return "Net id " + std::to_string(netId) + ": the net name"; });
             if (choices_.tie) {
                 TieAttribute tie = TieAttribut(dbx_, context_, net.netId);
-                if (tie.isTieNet())
+                if (tie.isTieNet()) {
+                    RequirePlainText(tie.value, [&name, netId] {
+                        return "Net " + name + " (id " + std::to_string(netId) + "): the TieNet value";
+                    });
                     name = std::move(tie.value);
+                }
             }
+            if (!nets.tied[i])
+                untiedNames.add(name, netId);
             hooks_.showStatus(NetStatusText(i, name));
 
             std::string alias;
