@@ -16,6 +16,7 @@ constexpr std::int32_t kHugePad = 11;       // no hole, 12345 by 100 units on la
 constexpr std::int32_t kTinyHolePad = 12;   // a hole that rounds to 0, 50 by 50 units on layer 1
 constexpr std::int32_t kHalfUnitHolePad = 13;  // a hole of exactly half an output unit
 constexpr std::int32_t kJustOverHalfPad = 14;  // a hole just over half an output unit, layer 1 to 2
+constexpr std::int32_t kNegativePad = 15;      // no hole, -1 by -1 units on layer 1
 
 // One net N with the given pads, written with the four layers of the board.
 Lines PadRecords(std::vector<design::Node> pads, ExportResult* result = nullptr,
@@ -27,6 +28,7 @@ Lines PadRecords(std::vector<design::Node> pads, ExportResult* result = nullptr,
     harness.design.padStyles.push_back(Style(kTinyHolePad, "TINY", 100, 1, 2, {{1, Out(50), Out(50)}}));
     harness.design.padStyles.push_back(Style(kHalfUnitHolePad, "HALF", 127, 1, 2, {{1, Out(50), Out(50)}}));
     harness.design.padStyles.push_back(Style(kJustOverHalfPad, "OVER", 128, 1, 2, {{1, Out(50), Out(50)}}));
+    harness.design.padStyles.push_back(Style(kNegativePad, "NEG", 0, 1, 1, {{1, -254, -254}}));
     harness.design.nets = {Net(1, "N", std::move(pads))};
     harness.design.forcedStatuses = std::move(forced);
     const ExportResult run = harness.run();
@@ -114,6 +116,17 @@ TEST(Pads, SizeBeyondFourDigitsIsWrittenAs9999WithAWarning)
               Lines{  "327N                U1    -1          A01X 000001Y 000002X9999Y0100     S1"});
     EXPECT_EQ(result.warnings, Lines{"Net N, pad U1-1: the width 12345 units of 0.0001 inch does not fit the "
                                      "four-digit size field; written as 9999"});
+}
+
+TEST(Pads, NegativeSizeIsWrittenAs0000WithAWarning)
+{
+    ExportResult result;
+    EXPECT_EQ(PadRecords({Pad("U1", "1", kNegativePad, 1, 2)}, &result),
+              Lines{  "327N                U1    -1          A01X 000001Y 000002X0000Y0000     S1"});
+    EXPECT_EQ(result.warnings, (Lines{"Net N, pad U1-1: the width -1 units of 0.0001 inch does not fit the "
+                                      "four-digit size field; written as 0000",
+                                      "Net N, pad U1-1: the height -1 units of 0.0001 inch does not fit the "
+                                      "four-digit size field; written as 0000"}));
 }
 
 TEST(Pads, HoleRoundingToZeroMakesASurfacePad)

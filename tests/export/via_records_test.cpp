@@ -13,6 +13,7 @@ using Lines = std::vector<std::string>;
 
 constexpr std::int32_t kDeepVia = 7;    // 10 units, layer 1 to layer id 100
 constexpr std::int32_t kNineUnitVia = 8;  // 9 units, layer 1 to 2, 196 units on both layers
+constexpr std::int32_t kNegativeVia = 9;  // no hole, layer 1 to 2, -1000 database units on both layers
 
 struct ViaRun {
     Lines records;
@@ -28,6 +29,7 @@ ViaRun ViaRecords(std::vector<design::Item> items, std::vector<std::string> laye
     harness.design.viaStyles.push_back(Style(kDeepVia, "DEEP", Out(10), 1, 100));
     harness.design.viaStyles.push_back(Style(kNineUnitVia, "NINE", Out(9), 1, 2,
                                              {{1, Out(196), Out(196)}, {2, Out(196), Out(196)}}));
+    harness.design.viaStyles.push_back(Style(kNegativeVia, "NEG", 0, 1, 2, {{1, -1000, -1000}, {2, -1000, -1000}}));
     harness.design.nets = {Net(1, "N", {Pad("U1", "1", kSmdPad, 1, 1)}, std::move(items))};
     harness.design.forcedStatuses = std::move(forced);
     harness.choices.layerList = std::move(layerList);
@@ -73,6 +75,15 @@ TEST(Vias, DrillOfASingleDigitMakesASurfaceVia)
 {
     EXPECT_EQ(ViaRecords({Via(kNineUnitVia, 1, 2)}).records,
               Lines{  "327N                VIA   -           A01X 000001Y 000002X0196Y0196     S1"});
+}
+
+TEST(Vias, NegativeSizeIsWrittenAs0000WithAWarning)
+{
+    const ViaRun run = ViaRecords({Via(kNegativeVia, 1, 2)});
+    EXPECT_EQ(run.records,
+              Lines{  "327N                VIA   -           A01X 000001Y 000002X0000Y0000     S1"});
+    EXPECT_EQ(run.result.warnings, (Lines{"Net N, via 1 (via style 9): its width is negative; written as 0000",
+                                          "Net N, via 1 (via style 9): its height is negative; written as 0000"}));
 }
 
 TEST(Vias, SurfaceViaWithoutCopperTakesTheSideOfItsFlip)
