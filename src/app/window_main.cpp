@@ -13,8 +13,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "design/design_file.h"
-#include "design/stand_in_editor.h"
+#include "start/start_up.h"
 #include "ui/main_window.h"
 #include "ui/window_services.h"
 
@@ -31,10 +30,10 @@ OpenedEditor OpenEditor(const QString& designFile)
     if (designFile.isEmpty())
         return {std::make_unique<StandInEditor>(std::nullopt), {}};
     try {
-        nodewick::design::LoadedDesign loaded = nodewick::design::LoadDesignFile(designFile.toStdString());
-        for (const std::string& warning : loaded.warnings)
+        nodewick::start::StandIn standIn = nodewick::start::OpenStandIn(designFile.toStdString());
+        for (const std::string& warning : standIn.warnings)
             std::cerr << warning << '\n';
-        return {std::make_unique<StandInEditor>(std::move(loaded.design)), {}};
+        return {std::move(standIn.editor), {}};
     } catch (const std::exception& error) {
         // A file that does not load, or a design the editor refuses.
         std::cerr << error.what() << '\n';

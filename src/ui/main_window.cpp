@@ -18,13 +18,11 @@
 #include "code_page.h"
 #include "contact_line.h"
 #include "dbx/status_text.h"
-#include "dbx/trim_null.h"
-#include "export/design_names.h"
 #include "export/export_run.h"
 #include "export/layer_list.h"
-#include "export/settings_file.h"
 #include "layer_order.h"
 #include "offset_dialog.h"
+#include "start/conversation.h"
 #include "twips.h"
 
 namespace nodewick::ui {
@@ -232,43 +230,25 @@ void Pcad::startUp()
     statusLabel3_->clear();
     start_->setEnabled(false);
 
-    dbx_.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context_);
+    start::Conversation conversation = start::OpenConversation(dbx_);
+    context_ = conversation.context;
     conversationOpen_ = true;
-    dbx::DesignInfo info;
-    dbxStatus_ = dbx_.TGetDesignInfo(context_, info);
+    dbxStatus_ = conversation.status;
     setStatusLine(FromCodePage(dbx::StatusText(dbxStatus_)));
-    // After a failed read the record is still empty, and so is the file line.
-    const exporter::DesignNames names = exporter::DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
-    statusLabel3_->setText(FromCodePage(names.file));
+    statusLabel3_->setText(FromCodePage(conversation.names.file));
+    // The engineer learns why a saved layer order did not come back.
+    for (const std::string& warning : conversation.warnings)
+        showStatus(warning);
     if (dbxStatus_ != dbx::status::kSuccess)
         return;
-
-    fillLayerList();
-    restoreLayerOrder(names.folder);
-    fillViaStyleList();
+    ShowEntries(list2_, conversation.layerList);
+    ShowEntries(list3_, conversation.viaStyles);
     start_->setEnabled(true);
 }
 
 void Pcad::fillLayerList()
 {
     ShowEntries(list2_, exporter::FillLayerList(dbx_, context_));
-}
-
-void Pcad::restoreLayerOrder(const std::string& designFolder)
-{
-    try {
-        if (const auto saved = exporter::ReadSettingsFile(designFolder))
-            ShowEntries(list2_, *saved);
-    } catch (const exporter::SettingsFileError& error) {
-        // The design's own layer order stays; the engineer learns why the
-        // saved one did not come back.
-        showStatus(error.what());
-    }
-}
-
-void Pcad::fillViaStyleList()
-{
-    ShowEntries(list3_, exporter::FillViaStyleList(dbx_, context_));
 }
 
 void Pcad::moveEntryUp()

@@ -54,8 +54,6 @@ private:
 
     void startUp();
     void fillLayerList();
-    void restoreLayerOrder(const std::string& designFolder);
-    void fillViaStyleList();
     void moveEntryUp();
     void moveEntryDown();
     void more();
