@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "export/layer_list.h"
 #include "export_harness.h"
 
 namespace nodewick::exporter {
