@@ -285,6 +285,7 @@ private:
             if (declared == aliases_.end()) {
                 findings_.error(number, read.netColumn, "alias " + alias + " is not declared by any P line");
             } else if (declared->second.line > number) {
+                declared->second.used = true;  // reported here, not again as unused
                 findings_.error(number, read.netColumn, "alias " + alias + " is used before its P line, line " +
                                                             std::to_string(declared->second.line));
             } else {

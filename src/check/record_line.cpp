@@ -49,8 +49,18 @@ public:
     {
     }
 
-    void error(int column, std::string message) { findings_.error(line_, column, std::move(message)); }
-    void warning(int column, std::string message) { findings_.warning(line_, column, std::move(message)); }
+    // Once a field is found shifted, the fields after it are shifted too;
+    // the first one is reported, not each of them.
+    void error(int column, std::string message)
+    {
+        if (!shifted_)
+            findings_.error(line_, column, std::move(message));
+    }
+    void warning(int column, std::string message)
+    {
+        if (!shifted_)
+            findings_.warning(line_, column, std::move(message));
+    }
 
     // The letter that opens a field. When it stands a few columns off, the
     // finding says where it is, so that a shifted field is told from a
@@ -64,6 +74,7 @@ public:
                 if (near > 0 && c_.at(near) == expected) {
                     error(near, std::string(field) + " starts in column " + std::to_string(near) +
                                     "; its '" + expected + "' belongs in column " + std::to_string(column));
+                    shifted_ = true;
                     return false;
                 }
             }
@@ -118,6 +129,7 @@ private:
     const Columns& c_;
     std::int64_t line_;
     Findings& findings_;
+    bool shifted_ = false;
 };
 
 std::optional<RecordKind> KindOf(std::string_view code)
