@@ -182,6 +182,10 @@ private:
         case 'P': readParameter(line, number); break;
         case '3': readRecord(line, number); break;
         case '9': readEnd(line, number); break;
+        case ' ':
+            findings_.error(number, 1, "a line that starts with a blank has no record type in column 1; a record "
+                                       "broken onto a second line?");
+            break;
         default:
             findings_.error(number, 1, "'" + std::string(1, line[0]) +
                                            "' in column 1 starts no record: C (comment), P (parameter), "

@@ -84,6 +84,8 @@ public:
         return false;
     }
 
+    void markShifted() noexcept { shifted_ = true; }
+
     std::optional<std::int64_t> digits(int first, int last, std::string_view field)
     {
         std::int64_t value = 0;
@@ -230,12 +232,28 @@ void ReadRotation(const Columns& c, FieldReader& fields, TestRecord& record)
         return;
     if (!fields.letter(kRotation, 'R', "the rotation"))
         return;
-    const std::string_view text = TrimRight(c.span(kRotation + 1, kRotationLast));
+    // The number ends with its last digit or point; one that runs on into
+    // the soldermask columns has pushed them along.
+    std::string_view text = c.span(kRotation + 1, kLastColumn);
+    text = text.substr(0, std::min(text.find_first_not_of("0123456789."), text.size()));
+    const int end = kRotation + static_cast<int>(text.size());
+    if (const int after = c.firstNonBlank(end + 1, kRotationLast); after != 0 || text.empty()) {
+        fields.error(after != 0 ? after : kRotation + 1,
+                     "the rotation '" + std::string(TrimRight(c.span(kRotation + 1, kRotationLast))) + "' in " +
+                         ColumnRange(kRotation + 1, kRotationLast) + " is not a number of degrees");
+        return;
+    }
+    if (end > kRotationLast) {
+        fields.error(kRotationLast + 1, "the rotation R" + std::string(text) + " runs past column 72 into " +
+                                            ColumnRange(kRotationLast + 1, end));
+        fields.markShifted();
+        return;
+    }
     double degrees = 0;
-    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), degrees, std::chars_format::fixed);
+    const auto [stop, fault] = std::from_chars(text.data(), text.data() + text.size(), degrees, std::chars_format::fixed);
     const bool plain = !text.empty() && IsDigit(text.front()) && IsDigit(text.back());
-    if (fault != std::errc() || end != text.data() + text.size() || !plain) {
-        const int column = kRotation + 1 + static_cast<int>(end - text.data());
+    if (fault != std::errc() || stop != text.data() + text.size() || !plain) {
+        const int column = kRotation + 1 + static_cast<int>(stop - text.data());
         fields.error(column, "the rotation '" + std::string(text) + "' in " + ColumnRange(kRotation + 1, kRotationLast) +
                                  " is not a number of degrees");
         return;

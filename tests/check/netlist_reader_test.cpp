@@ -116,9 +116,11 @@ TEST(NetlistReader, LinesOver80ColumnsTabsAndStrangeLines)
         "",
         "X not a record",
         "C\tcomment",
+        "                                                                        S2",
         "999"}));
     EXPECT_EQ(Places(netlist),
-              (std::vector<std::string>{"3:81 error", "4:1 warning", "5:1 error", "6:2 error"}));
+              (std::vector<std::string>{"3:81 error", "4:1 warning", "5:1 error", "6:2 error", "7:1 error"}));
+    EXPECT_NE(MessageAt(netlist, 7).find("broken onto a second line"), std::string::npos);
 }
 
 TEST(NetlistReader, ParametersRepeatedOrContradicting)

@@ -163,6 +163,8 @@ TEST(RecordLine, FieldsOutOfTheirColumnsAreFoundWhereTheyStand)
         {"317ABCDEFGHIJKLMNO  J1    -4    D0400PA00X 007000Y 014000               S3", 18, "past column 17"},
         // No "-" in column 27.
         {"317NET1             J1     4    D0400PA00X 007000Y 014000               S3", 27, "'-'"},
+        // A rotation of six characters pushes the soldermask out of 73-74.
+        {"327GND              U12   -14         A01X 012345Y 005000X0600Y0200R333.3S1", 73, "runs past column 72"},
         // A via marks column 32 with M only.
         {"317GND              VIA   -    QD0032PA00X 123456Y 234567               S0", 32, "mid-point"},
     };
