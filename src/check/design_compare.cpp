@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <numeric>
 #include <string>
 
 namespace nodewick::check {
@@ -56,11 +55,10 @@ public:
           bottom_(BottomAccess(netlist, design)),
           pointOfRecord_(netlist.records.size(), kNone), recordOfPoint_(design.points.size(), kNone)
     {
-        byPlace_.resize(netlist.records.size());
-        std::iota(byPlace_.begin(), byPlace_.end(), 0u);
-        std::sort(byPlace_.begin(), byPlace_.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return placeOf(a) < placeOf(b);
-        });
+        byPlace_.reserve(netlist.records.size());
+        for (std::uint32_t r = 0; r < netlist.records.size(); ++r)
+            byPlace_.push_back({netlist.records[r].x, netlist.records[r].y, r});
+        std::sort(byPlace_.begin(), byPlace_.end());
     }
 
     void run()
@@ -74,10 +72,14 @@ public:
     }
 
 private:
-    std::pair<std::int64_t, std::int64_t> placeOf(std::uint32_t record) const
-    {
-        return {netlist_.records[record].x, netlist_.records[record].y};
-    }
+    // The records in order of place, their places kept beside them, so
+    // that looking a place up reads one compact array.
+    struct Placed {
+        std::int64_t x;
+        std::int64_t y;
+        std::uint32_t record;
+        auto operator<=>(const Placed&) const = default;
+    };
 
     // The point's place in the netlist's units, offset included.
     std::pair<double, double> expectedPlace(const DesignPoint& point) const
@@ -106,24 +108,49 @@ private:
         return score;
     }
 
+    // The most a record can fit a point: same kind and side, and for a pad
+    // the same pin.
+    static int perfectFit(const DesignPoint& point) { return point.kind == PointKind::Pad ? 7 : 6; }
+
+    bool near(const TestRecord& record, double ex, double ey) const
+    {
+        return std::abs(static_cast<double>(record.x) - ex) <= kReach &&
+               std::abs(static_cast<double>(record.y) - ey) <= kReach;
+    }
+
+    void take(std::uint32_t pointIndex, std::uint32_t record)
+    {
+        pointOfRecord_[record] = pointIndex;
+        recordOfPoint_[pointIndex] = record;
+        next_ = record + 1;
+    }
+
     void match(std::uint32_t pointIndex)
     {
         const DesignPoint& point = design_.points[pointIndex];
         const auto [ex, ey] = expectedPlace(point);
+        // A netlist written in the design's own order (ours is) has the
+        // point's record next after the previous point's: taken at once when
+        // nothing could fit better.
+        if (next_ < netlist_.records.size() && pointOfRecord_[next_] == kNone) {
+            const TestRecord& record = netlist_.records[next_];
+            if (record.kind != RecordKind::Tooling && near(record, ex, ey) && fit(point, record) == perfectFit(point)) {
+                take(pointIndex, next_);
+                return;
+            }
+        }
         int best = -1;
         std::uint32_t bestRecord = kNone;
         for (auto x = static_cast<std::int64_t>(std::ceil(ex - kReach)); x <= std::floor(ex + kReach); ++x) {
-            const auto low = static_cast<std::int64_t>(std::ceil(ey - kReach));
-            auto at = std::lower_bound(byPlace_.begin(), byPlace_.end(), std::pair(x, low),
-                                       [&](std::uint32_t r, const auto& place) { return placeOf(r) < place; });
-            for (; at != byPlace_.end() && netlist_.records[*at].x == x && netlist_.records[*at].y <= ey + kReach;
-                 ++at) {
-                const TestRecord& record = netlist_.records[*at];
-                if (pointOfRecord_[*at] != kNone || record.kind == RecordKind::Tooling)
+            const Placed low{x, static_cast<std::int64_t>(std::ceil(ey - kReach)), 0};
+            for (auto at = std::lower_bound(byPlace_.begin(), byPlace_.end(), low);
+                 at != byPlace_.end() && at->x == x && static_cast<double>(at->y) <= ey + kReach; ++at) {
+                const TestRecord& record = netlist_.records[at->record];
+                if (pointOfRecord_[at->record] != kNone || record.kind == RecordKind::Tooling)
                     continue;
                 if (const int score = fit(point, record); score > best) {
                     best = score;
-                    bestRecord = *at;
+                    bestRecord = at->record;
                 }
             }
         }
@@ -131,8 +158,7 @@ private:
         // two findings (missing, extra) say more than a wrong match would.
         if (bestRecord == kNone || (point.kind == PointKind::Via) != netlist_.records[bestRecord].isVia())
             return;
-        pointOfRecord_[bestRecord] = pointIndex;
-        recordOfPoint_[pointIndex] = bestRecord;
+        take(pointIndex, bestRecord);
     }
 
     void checkPoint(std::uint32_t pointIndex)
@@ -262,9 +288,10 @@ private:
     Findings& findings_;
     std::int32_t divisor_;
     std::int32_t bottom_;
-    std::vector<std::uint32_t> byPlace_;
+    std::vector<Placed> byPlace_;
     std::vector<std::uint32_t> pointOfRecord_;
     std::vector<std::uint32_t> recordOfPoint_;
+    std::uint32_t next_ = 0;  // the record after the last one matched
 };
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <fstream>
-#include <iterator>
 #include <unordered_map>
 
 #include "base/error.h"
@@ -44,8 +43,11 @@ std::string Upper(std::string_view text)
 // NNAME followed by digits, in any letter case: the name of an alias.
 bool IsAliasName(std::string_view name)
 {
-    if (name.size() <= kAliasPrefix.size() || Upper(name.substr(0, kAliasPrefix.size())) != kAliasPrefix)
+    if (name.size() <= kAliasPrefix.size())
         return false;
+    for (std::size_t i = 0; i < kAliasPrefix.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(name[i])) != kAliasPrefix[i])
+            return false;
     const std::string_view number = name.substr(kAliasPrefix.size());
     return std::all_of(number.begin(), number.end(), IsDigit);
 }
@@ -129,6 +131,7 @@ public:
 
     void read(const std::vector<std::string_view>& lines)
     {
+        netlist_.records.reserve(lines.size());
         declareAliases(lines);
         for (std::size_t i = 0; i < lines.size(); ++i)
             readLine(lines[i], static_cast<std::int64_t>(i) + 1);
@@ -389,8 +392,11 @@ Netlist ReadNetlistFile(const std::filesystem::path& file)
     std::ifstream in(file, std::ios::binary);
     if (!in)
         throw FileError(file.string() + ": cannot be opened for reading");
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
+    in.seekg(0, std::ios::end);
+    std::string text(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0, std::ios::beg);
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad() || in.gcount() != static_cast<std::streamsize>(text.size()))
         throw FileError(file.string() + ": cannot be read");
     return ReadNetlist(std::move(text));
 }

@@ -1,7 +1,6 @@
 #include "place_checks.h"
 
 #include <algorithm>
-#include <numeric>
 #include <string>
 
 namespace nodewick::check {
@@ -16,22 +15,30 @@ bool SidesMeet(Side a, std::int32_t accessA, Side b, std::int32_t accessB) noexc
 void CheckPlaces(Netlist& netlist)
 {
     const std::vector<TestRecord>& records = netlist.records;
-    std::vector<std::uint32_t> order(records.size());
-    std::iota(order.begin(), order.end(), 0u);
-    const auto place = [&](std::uint32_t i) { return std::pair(records[i].x, records[i].y); };
-    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return std::pair(place(a), a) < std::pair(place(b), b);
-    });
+    // The records in order of place, then of file; the places beside the
+    // indices, so that sorting reads one compact array.
+    struct Placed {
+        std::int64_t x;
+        std::int64_t y;
+        std::uint32_t record;
+        auto operator<=>(const Placed&) const = default;
+        bool samePlace(const Placed& other) const { return x == other.x && y == other.y; }
+    };
+    std::vector<Placed> order;
+    order.reserve(records.size());
+    for (std::uint32_t r = 0; r < records.size(); ++r)
+        order.push_back({records[r].x, records[r].y, r});
+    std::sort(order.begin(), order.end());
     const std::int32_t bottom = netlist.bottomAccess();
     for (std::size_t first = 0; first < order.size();) {
         std::size_t end = first + 1;
-        while (end < order.size() && place(order[end]) == place(order[first]))
+        while (end < order.size() && order[end].samePlace(order[first]))
             ++end;
         // Each record against the earlier ones of the same place, in file order.
         for (std::size_t later = first + 1; later < end; ++later) {
-            const TestRecord& record = records[order[later]];
+            const TestRecord& record = records[order[later].record];
             for (std::size_t earlier = first; earlier < later; ++earlier) {
-                const TestRecord& other = records[order[earlier]];
+                const TestRecord& other = records[order[earlier].record];
                 if (other.net == record.net ||
                     !SidesMeet(SideOf(record.access, bottom), record.access, SideOf(other.access, bottom), other.access))
                     continue;
