@@ -6,7 +6,6 @@
 
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -17,8 +16,7 @@
 #include "check/plot_svg.h"
 #include "check/report.h"
 #include "dbx/status_text.h"
-#include "design/design_file.h"
-#include "design/stand_in_editor.h"
+#include "start/start_up.h"
 
 namespace {
 
@@ -40,25 +38,17 @@ struct Options {
     std::optional<std::string> net;
 };
 
-// The design open in the stand-in editor, as the exporter opens it, and its
-// test points read through DBX.
+// The design opened as the exporter opens it, and its test points read
+// through DBX.
 check::DesignPoints ReadDesign(const std::string& designFile, check::NetlistUnits units)
 {
-    design::LoadedDesign loaded = design::LoadDesignFile(designFile);
-    for (const std::string& warning : loaded.warnings)
+    start::Started started = start::StartUp(designFile);
+    for (const std::string& warning : started.conversation.warnings)
         std::cerr << kProgram << ": warning: " << warning << '\n';
-    std::unique_ptr<design::StandInEditor> editor;
-    try {
-        editor = std::make_unique<design::StandInEditor>(std::move(loaded.design));
-    } catch (const std::invalid_argument& refused) {
-        throw DesignError(designFile + ": " + refused.what());
-    }
-    dbx::DbxContext context;
-    const dbx::DbxStatus status = editor->TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
-    if (status != dbx::status::kSuccess)
-        throw DesignError(designFile + ": " + dbx::StatusText(status));
-    check::DesignPoints points = check::ReadDesignPoints(*editor, context, units);
-    editor->TCloseDesign(context, "");
+    if (started.conversation.status != dbx::status::kSuccess)
+        throw DesignError(designFile + ": " + dbx::StatusText(started.conversation.status));
+    check::DesignPoints points = check::ReadDesignPoints(*started.editor, started.conversation.context, units);
+    started.editor->TCloseDesign(started.conversation.context, "");
     return points;
 }
 
