@@ -4,7 +4,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -13,7 +12,7 @@
 #include "check/design_compare.h"
 #include "check/design_points.h"
 #include "check/netlist_reader.h"
-#include "check/plot_svg.h"
+#include "check/plot_file.h"
 #include "check/report.h"
 #include "dbx/status_text.h"
 #include "start/start_up.h"
@@ -52,16 +51,6 @@ check::DesignPoints ReadDesign(const std::string& designFile, check::NetlistUnit
     return points;
 }
 
-void WritePlot(const std::string& file, const check::Netlist& netlist, const Options& options)
-{
-    const check::PlotOptions plot{.title = options.netlist, .highlight = options.net};
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << check::PlotSvg(netlist, plot);
-    out.close();
-    if (!out)
-        throw FileError(file + ": the picture cannot be written");
-}
-
 std::string Summary(const check::Netlist& netlist, const Options& options)
 {
     const std::size_t errors = netlist.findings.count(check::Severity::Error);
@@ -82,7 +71,7 @@ int Check(const Options& options)
     if (options.design)
         check::CompareWithDesign(netlist, ReadDesign(*options.design, netlist.unitsOrInch()));
     if (options.plot)
-        WritePlot(*options.plot, netlist, options);
+        check::WritePlotFile(*options.plot, netlist, {.title = options.netlist, .highlight = options.net});
     if (options.json) {
         std::cout << check::FindingsJson(netlist, options.netlist);
     } else {

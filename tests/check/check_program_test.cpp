@@ -182,6 +182,30 @@ TEST_F(DemoBoard, PictureOfTheNetlist)
     EXPECT_NE(picture.find("net GND highlighted"), std::string::npos);
 }
 
+TEST(CheckProgram, ExportDrawsTheNetlistItWrote)
+{
+    const TempFolder scratch;
+    const TempFolder work;
+    std::filesystem::copy_file(kSource + "/examples/demo-board.json", work.file("demo-board.json"));
+    const ProgramRun run =
+        RunProgram({NODEWICK_EXPORT_PROGRAM, "demo-board.json", "--plot", "demo.svg"}, work.path(), scratch);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::string picture = ReadBytes(work.file("demo.svg"));
+    EXPECT_NE(picture.find("demo-board.ipc — 31 test points, 9 nets"), std::string::npos) << picture.substr(0, 400);
+    const auto count = [&](const std::string& part) {
+        std::size_t n = 0;
+        for (std::size_t at = picture.find(part); at != std::string::npos; at = picture.find(part, at + 1))
+            ++n;
+        return n;
+    };
+    // Rectangles: the 20 surface pads (18 on the top, R1's 2 on the bottom),
+    // the two views' frames and the legend's pad. Circles: the 4 drilled pads
+    // of J1 and the 6 through vias in both views, the blind via on the top,
+    // and the legend's three.
+    EXPECT_EQ(count("<rect x=\""), 23u);
+    EXPECT_EQ(count("<circle "), 24u);
+}
+
 TEST(CheckProgram, PcadSampleExportIsClean)
 {
     const ExportedDesign sample("tests/data/pcad/EditPins.fpc.pcb", "EditPins.fpc.pcb", "EditPins.ipc");
