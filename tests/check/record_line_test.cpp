@@ -147,14 +147,28 @@ TEST(RecordLine, PinOfFiveCharactersTakesColumn32)
     EXPECT_FALSE(read.line->record.midPoint);
 }
 
+// A line with one fault: the one error it gives, at its column.
+struct Fault {
+    std::string line;
+    int column;
+    std::string says;
+};
+
+void ExpectOneErrorEach(std::initializer_list<Fault> faults)
+{
+    for (const Fault& fault : faults) {
+        const Read read = ReadLine(fault.line);
+        const Finding& finding = OnlyFinding(read);
+        EXPECT_EQ(finding.line, 7) << fault.line;
+        EXPECT_EQ(finding.column, fault.column) << fault.line;
+        EXPECT_EQ(finding.severity, Severity::Error) << fault.line;
+        EXPECT_NE(finding.message.find(fault.says), std::string::npos) << finding.message;
+    }
+}
+
 TEST(RecordLine, FieldsOutOfTheirColumnsAreFoundWhereTheyStand)
 {
-    struct Case {
-        std::string line;
-        int column;
-        std::string says;
-    };
-    const Case cases[] = {
+    ExpectOneErrorEach({
         // The access code one column right: its "A" stands in column 40.
         {"327GND              U12   -14          A01X012345Y 005000X0600Y0200R90  S1", 40, "belongs in column 39"},
         // The drill starts in column 34.
@@ -167,25 +181,12 @@ TEST(RecordLine, FieldsOutOfTheirColumnsAreFoundWhereTheyStand)
         {"327GND              U12   -14         A01X 012345Y 005000X0600Y0200R333.3S1", 73, "runs past column 72"},
         // A via marks column 32 with M only.
         {"317GND              VIA   -    QD0032PA00X 123456Y 234567               S0", 32, "mid-point"},
-    };
-    for (const Case& c : cases) {
-        const Read read = ReadLine(c.line);
-        const Finding& finding = OnlyFinding(read);
-        EXPECT_EQ(finding.line, 7) << c.line;
-        EXPECT_EQ(finding.column, c.column) << c.line;
-        EXPECT_EQ(finding.severity, Severity::Error) << c.line;
-        EXPECT_NE(finding.message.find(c.says), std::string::npos) << finding.message;
-    }
+    });
 }
 
 TEST(RecordLine, NonDigitsAndBadCodesInNumericFields)
 {
-    struct Case {
-        std::string line;
-        int column;
-        std::string says;
-    };
-    const Case cases[] = {
+    ExpectOneErrorEach({
         {"327GND              U12   -14         A01X 0123a5Y 005000X0600Y0200R90  S1", 48, "digits only"},
         {"327GND              U12   -14         A01X 012345Y 005000X06O0Y0200R90  S1", 61, "digits only"},
         {"317NET1             J1    -4    D04 0PA00X 007000Y 014000               S3", 36, "digits only"},
@@ -194,13 +195,7 @@ TEST(RecordLine, NonDigitsAndBadCodesInNumericFields)
         {"327GND              U12   -14         A01X 012345Y 005000X0600Y0200R90  S7", 74, "soldermask"},
         {"327GND              U12   -14         A00X 012345Y 005000X0600Y0200R90  S1", 40, "access code 00"},
         {"307NET2             VIA   -    MD0080PA01X 020000Y 015750               S0L0xL03", 77, "digits only"},
-    };
-    for (const Case& c : cases) {
-        const Read read = ReadLine(c.line);
-        const Finding& finding = OnlyFinding(read);
-        EXPECT_EQ(finding.column, c.column) << c.line;
-        EXPECT_NE(finding.message.find(c.says), std::string::npos) << finding.message;
-    }
+    });
 }
 
 TEST(RecordLine, LinesThatCannotBePlacedGiveNoRecord)
