@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "export_error.h"
+#include "base/error.h"
 #include "short_text.h"
 
 namespace nodewick::exporter {
