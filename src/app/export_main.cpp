@@ -50,8 +50,8 @@ std::unique_ptr<design::StandInEditor> OpenDesign(const std::string& designFile)
         Complain("warning: " + warning);
     try {
         return std::make_unique<design::StandInEditor>(std::move(loaded.design));
-    } catch (const std::invalid_argument& refused) {
-        throw std::runtime_error(designFile + ": " + refused.what());
+    } catch (const DesignError& refused) {
+        throw DesignError(designFile + ": " + refused.what());
     }
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+using nodewick::DesignError;
 using namespace nodewick::design;
 using namespace nodewick::dbx;
 namespace dbx = nodewick::dbx;
@@ -23,7 +24,7 @@ std::string LoadError(const std::string& json)
 {
     try {
         Load(json);
-    } catch (const DesignLoadError& error) {
+    } catch (const DesignError& error) {
         return error.what();
     }
     return "(loaded)";
@@ -190,13 +191,13 @@ TEST(LoadJsonDesign, EachKindOfContentErrorNamesThePathAndTheFault)
     const std::pair<std::string, std::string> cases[] = {
         // missing required keys
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{)" + node + R"(}, {"x": 0, "y": 0}]})"),
-         "board.json: nets[0].nodes[1]: the required key \"padStyle\" is missing"},
-        {WithNet(R"({"name": "N"})"), "board.json: nets[0]: the required key \"id\" is missing"},
+         "nets[0].nodes[1]: the required key \"padStyle\" is missing"},
+        {WithNet(R"({"name": "N"})"), "nets[0]: the required key \"id\" is missing"},
         {WithNet(R"({"id": 1, "name": "N", "items": [{"type": 4, "x": 0, "y": 0}]})"),
          "nets[0].items[0]: the required key \"viaStyle\" is missing"},
-        {R"({"layers": []})", "board.json: the required key \"nodewickDesign\" is missing"},
+        {R"({"layers": []})", "the required key \"nodewickDesign\" is missing"},
         // wrong types
-        {WithNet(R"({"id": "1", "name": "N"})"), "board.json: nets[0].id: expected an integer, found a string"},
+        {WithNet(R"({"id": "1", "name": "N"})"), "nets[0].id: expected an integer, found a string"},
         {WithNet(R"({"id": 1.0, "name": "N"})"), "nets[0].id: expected an integer, found a number with a fraction"},
         {WithNet(R"({"id": 1, "name": 5})"), "nets[0].name: expected a string, found an integer"},
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{"padStyle": 0, "x": true, "y": 0}]})"),
@@ -204,10 +205,10 @@ TEST(LoadJsonDesign, EachKindOfContentErrorNamesThePathAndTheFault)
         {WithNet(R"({"id": 1, "name": "N", "nodes": {}})"), "nets[0].nodes: expected an array, found an object"},
         {WithNet(R"({"id": 1, "name": "N", "nodes": [7]})"), "nets[0].nodes[0]: expected an object, found an integer"},
         {WithNet("", R"(, "status": [])"), "status: expected an object, found an array"},
-        {"[]", "board.json: a design file is one JSON object, but this file holds an array"},
+        {"[]", "a design file is one JSON object, but this file holds an array"},
         // duplicates
         {WithNet(R"({"id": 5, "name": "A"}, {"id": 5, "name": "B"})"),
-         "board.json: nets[1].id: net id 5 is already used by nets[0]"},
+         "nets[1].id: net id 5 is already used by nets[0]"},
         {WithNet(R"({"id": 5, "name": "A", "name": "B"})"), "nets[0].name: the key appears twice in one object"},
         {R"({"nodewickDesign": 1, "components": [{"refDes": "R1"}, {"refDes": "R1"}]})",
          "components[1].refDes: \"R1\" is already used by components[0]"},
@@ -215,7 +216,7 @@ TEST(LoadJsonDesign, EachKindOfContentErrorNamesThePathAndTheFault)
          "layers[1].id: layer id 1 is already used by layers[0]"},
         // references
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{"padStyle": 9, "x": 0, "y": 0}]})"),
-         "board.json: nets[0].nodes[0].padStyle: no pad style has id 9"},
+         "nets[0].nodes[0].padStyle: no pad style has id 9"},
         {WithNet(R"({"id": 1, "name": "N", "items": [{"type": 4, "x": 0, "y": 0, "viaStyle": 1}]})"),
          "nets[0].items[0].viaStyle: no via style has id 1"},
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{"refDes": "U2", )" + node + "}]}"),
@@ -224,10 +225,10 @@ TEST(LoadJsonDesign, EachKindOfContentErrorNamesThePathAndTheFault)
          "padStyles[0].start: no layer has id 1"},
         // texts
         {WithNet(R"({"id": 1, "name": ")" + std::string(101, 'N') + R"("})"),
-         "nets[0].name: the text is 101 bytes long in Windows-1252; its DBX field holds 100"},
+         "nets[0].name: the text is 101 bytes long; its DBX field holds 100 (counted in Windows-1252 bytes)"},
         {WithNet(R"({"id": 1, "name": "N", "attributes": [{"name": "A", "value": ")" + std::string(257, 'v') +
                  R"("}]})"),
-         "nets[0].attributes[0].value: the text is 257 bytes long in Windows-1252; its DBX field holds 256"},
+         "nets[0].attributes[0].value: the text is 257 bytes long; its DBX field holds 256 (counted in Windows-1252 bytes)"},
         {WithNet(R"({"id": 1, "name": "\u03A9"})"), "nets[0].name: the character U+03A9"},
         // lengths and ranges
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{"padStyle": 0, "x": "60cm", "y": 0}]})"),
