@@ -1,6 +1,6 @@
 # nodewick-export, the command-line exporter.
-add_library(nodewick_export_cli STATIC export_options.cpp)
-target_link_libraries(nodewick_export_cli PUBLIC nodewick_export)
+add_library(nodewick_export_cli STATIC export_options.cpp export_summary.cpp standard_input.cpp)
+target_link_libraries(nodewick_export_cli PUBLIC nodewick_export PRIVATE nlohmann_json::nlohmann_json)
 target_include_directories(nodewick_export_cli PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
 add_executable(nodewick-export export_main.cpp)

@@ -6,6 +6,7 @@
 #include "dbx/status_text.h"
 #include "dbx/trim_null.h"
 #include "export_error.h"
+#include "file_system_path.h"
 #include "layer_list.h"
 #include "layer_positions.h"
 #include "net_order.h"
@@ -119,13 +120,13 @@ public:
         dbx_.TGetDesignInfo(context_, info);
         const DesignNames names = DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
         hooks_.showFile(names.file);
-
-        result_.settingsPath = WriteSettingsFile(names.folder, choices_.layerList);
+        const std::string folder = FileSystemPath(names.folder);
+        const std::string netlistPath = choices_.outputPath.value_or(folder + FileSystemPath(names.outputFile));
 
         const NetCollection nets = CollectNets(dbx_, context_);
         const DesignCounts counts = CountDesign(dbx_, context_);
 
-        NetlistFile file(names.folder, names.outputFile);
+        NetlistFile file(netlistPath);
         std::string& out = file.buffer();
         writeHeader(out, info, names.file, nets, counts, offsetX, offsetY);
         WriteLayerLines(out, choices_.layerList);
@@ -144,7 +145,9 @@ public:
         result_.written = true;
         result_.netlistPath = file.finalPath();
         result_.netCount = static_cast<std::int64_t>(nets.netIds.size());
-        hooks_.showStatus("Written to ." + names.outputFile);
+        if (choices_.saveSettings)
+            saveLayerOrder(folder);
+        hooks_.showStatus("Written to ." + (choices_.outputPath ? *choices_.outputPath : names.outputFile));
     }
 
     void collectWarnings()
@@ -154,6 +157,17 @@ public:
     }
 
 private:
+    // The netlist is in place by now; a layer order that cannot be saved
+    // costs the next start its order, not this run its netlist.
+    void saveLayerOrder(const std::string& folder)
+    {
+        try {
+            result_.settingsPath = WriteSettingsFile(folder, choices_.layerList);
+        } catch (const SettingsFileError& error) {
+            warnings_.add(std::string(error.what()) + "; the layer order is not saved");
+        }
+    }
+
     void writeHeader(std::string& out, const dbx::DesignInfo& info, const std::string& designFile,
                      const NetCollection& nets, const DesignCounts& counts, std::int32_t offsetX, std::int32_t offsetY)
     {
@@ -179,7 +193,7 @@ private:
 
     void writeNets(RecordContext& records, const std::vector<std::int32_t>& netIds)
     {
-        std::int64_t aliases = 0;
+        std::int64_t& aliases = result_.aliases;
         dbx::NetRecord net;
         dbx::ItemRecord firstNode;
         for (std::size_t i = 0; i < netIds.size(); ++i) {

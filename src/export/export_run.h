@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct ExportChoices {
     std::string offsetXText = "0";
     std::string offsetYText = "0";
     std::vector<std::string> layerList;  // layer entries in export order
+    // The netlist's path when it is not the one beside the design; "-" for
+    // standard output.
+    std::optional<std::string> outputPath;
+    bool saveSettings = true;  // write the layer order to the settings file
 };
 
 // What the run needs from its surroundings. Every hook must be set.
@@ -37,13 +42,16 @@ struct ExportResult {
     std::int64_t netCount = 0;
     std::int64_t padRecords = 0;
     std::int64_t viaRecords = 0;
+    std::int64_t aliases = 0;
     std::vector<std::string> warnings;  // the first ones word for word, then how many more
     std::int64_t warningCount = 0;
 };
 
-// One export run over the open design: writes the settings file and the
-// IPC-D-356A netlist beside the design, and closes the DBX conversation on
-// every way out. `status` is the DBX status the window kept from its start-up
+// One export run over the open design: writes the IPC-D-356A netlist beside
+// the design and, once it is in place, the settings file, so a run that fails
+// changes no file; one whose settings file cannot be written still has its
+// netlist and says so in a warning. Closes the DBX conversation on every way
+// out. `status` is the DBX status the window kept from its start-up
 // design-information read; the run goes on only when it is 0.
 ExportResult RunExport(dbx::Dbx& dbx, dbx::DbxContext& context, dbx::DbxStatus status,
                        const ExportChoices& choices, const ExportHooks& hooks);
