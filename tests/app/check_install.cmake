@@ -13,6 +13,7 @@ set(expected
   bin/nodewick-export
   share/man/man1/nodewick-export.1
   share/doc/Nodewick/README.md
+  share/doc/Nodewick/LICENSE
   share/doc/Nodewick/design-file.md
   share/doc/Nodewick/screenshot-main-window.png)
 if(WITH_WINDOW)
