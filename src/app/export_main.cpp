@@ -179,6 +179,8 @@ Outcome ExportDesign(const std::string& design, const Options& options, exporter
 {
     Outcome outcome;
     std::vector<std::string> warnings;
+    // Loading a large design counts towards the second before progress shows.
+    ProgressLine progress(!options.quiet && !options.verbose);
     const auto report = [&](std::string error) {
         outcome.result.warnings.insert(outcome.result.warnings.begin(), warnings.begin(), warnings.end());
         outcome.error = std::move(error);
@@ -215,7 +217,6 @@ Outcome ExportDesign(const std::string& design, const Options& options, exporter
         std::ostream& statusStream = statusToOutput ? std::cout : std::cerr;
         std::string lastStatus;
         std::optional<std::string> viewerError;
-        ProgressLine progress(!options.quiet && !options.verbose);
         const exporter::ExportHooks hooks{
             .showStatus =
                 [&](const std::string& text) {

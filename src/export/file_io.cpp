@@ -165,6 +165,7 @@ ReplacementFile::ReplacementFile(std::string finalPath, std::string what)
     : finalPath_(std::move(finalPath)), what_(std::move(what))
 {
     RequireReplaceable(finalPath_, what_);
+    const InterruptsHeld held;
     int error = 0;
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
         temporaryPath_ = TemporaryPath(finalPath_, ::getpid(), attempt);

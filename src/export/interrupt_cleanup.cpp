@@ -1,9 +1,11 @@
 #include "interrupt_cleanup.h"
 
+#include <pthread.h>
+#include <unistd.h>
+
 #include <array>
 #include <csignal>
 #include <cstring>
-#include <unistd.h>
 
 namespace nodewick::exporter {
 namespace {
@@ -56,6 +58,20 @@ void KeepOnInterrupt() noexcept
         gInstalled[i] = false;
     }
     gArmed = 0;
+}
+
+InterruptsHeld::InterruptsHeld() noexcept
+{
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signalNumber : kSignals)
+        sigaddset(&held, signalNumber);
+    ::pthread_sigmask(SIG_BLOCK, &held, &earlier_);
+}
+
+InterruptsHeld::~InterruptsHeld()
+{
+    ::pthread_sigmask(SIG_SETMASK, &earlier_, nullptr);
 }
 
 } // namespace nodewick::exporter

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <signal.h>
+
 #include <string>
 
 // A run that is interrupted (Ctrl+C, kill, a closed terminal) must not leave
@@ -15,5 +17,19 @@ void RemoveOnInterrupt(const std::string& path) noexcept;
 
 // The file is finished or gone: the signals get their earlier handling back.
 void KeepOnInterrupt() noexcept;
+
+// Holds SIGINT, SIGTERM and SIGHUP back for its lifetime, so that none falls
+// between creating a file and RemoveOnInterrupt for it; one that came
+// meanwhile is handled when this ends.
+class InterruptsHeld {
+public:
+    InterruptsHeld() noexcept;
+    ~InterruptsHeld();
+    InterruptsHeld(const InterruptsHeld&) = delete;
+    InterruptsHeld& operator=(const InterruptsHeld&) = delete;
+
+private:
+    sigset_t earlier_;
+};
 
 } // namespace nodewick::exporter

@@ -34,11 +34,12 @@ std::string ManyNetsDesign(int nets)
     return design + "]}";
 }
 
+// Whether the process is writing big.ipc under its temporary name.
 bool HasTemporaryOf(const std::string& folder, pid_t process)
 {
-    const std::string mark = ".nodewick-" + std::to_string(process) + "-";
+    const std::string start = ".big.ipc.nodewick-" + std::to_string(process) + "-";
     for (const std::string& name : FileNames(folder)) {
-        if (name.find(mark) != std::string::npos)
+        if (name.starts_with(start))
             return true;
     }
     return false;
