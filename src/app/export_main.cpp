@@ -162,7 +162,6 @@ exporter::ExportChoices Choices(const Options& options)
     choices.units = options.units == "mm" ? exporter::Units::Millimetres : exporter::Units::Mils;
     choices.tie = !options.noTie;
     choices.view = options.view;
-    choices.outputPath = options.output;
     if (options.offset)
         std::tie(choices.offsetXText, choices.offsetYText) = cli::OffsetTexts(*options.offset, choices.units);
     return choices;
@@ -197,7 +196,8 @@ Outcome ExportDesign(const std::string& design, const Options& options, exporter
         std::optional<cli::StandardInputCopy> copy;
         if (fromStandardInput)
             copy.emplace();
-        choices.saveSettings = !options.noSettings && !fromStandardInput;
+        const exporter::ExportFiles files{.outputPath = options.output,
+                                          .saveSettings = !options.noSettings && !fromStandardInput};
 
         const std::unique_ptr<design::StandInEditor> opened =
             OpenDesign(copy ? copy->path() : design, design, warnings);
@@ -207,7 +207,7 @@ Outcome ExportDesign(const std::string& design, const Options& options, exporter
         dbx::DesignInfo info;
         const dbx::DbxStatus status = editor.TGetDesignInfo(context, info);
         if (status == dbx::status::kSuccess) {
-            choices.layerList = LayerList(editor, context, info, choices.saveSettings, warnings);
+            choices.layerList = LayerList(editor, context, info, files.saveSettings, warnings);
             if (options.layers)
                 choices.layerList = cli::ReorderedLayers(choices.layerList, *options.layers);
         }
@@ -229,7 +229,7 @@ Outcome ExportDesign(const std::string& design, const Options& options, exporter
             .dateTimeText = [] { return exporter::DateTimeText(); },
             .openInViewer = [&](const std::string& path) { viewerError = exporter::OpenInTextViewer(path); },
         };
-        outcome.result = exporter::RunExport(editor, context, status, choices, hooks);
+        outcome.result = exporter::RunExport(editor, context, status, choices, hooks, files);
         progress.clear();
         if (!outcome.result.written)
             return report(outcome.result.error);

@@ -101,8 +101,9 @@ std::string NetStatusText(std::size_t index, const std::string& netName)
 class ExportRun {
 public:
     ExportRun(dbx::Dbx& dbx, dbx::DbxContext& context, const ExportChoices& choices, const ExportHooks& hooks,
-              ExportResult& result)
-        : dbx_(dbx), context_(context), choices_(choices), hooks_(hooks), result_(result), conversation_(dbx, context)
+              const ExportFiles& files, ExportResult& result)
+        : dbx_(dbx), context_(context), choices_(choices), hooks_(hooks), files_(files), result_(result),
+          conversation_(dbx, context)
     {
     }
 
@@ -121,7 +122,7 @@ public:
         const DesignNames names = DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
         hooks_.showFile(names.file);
         const std::string folder = FileSystemPath(names.folder);
-        const std::string netlistPath = choices_.outputPath.value_or(folder + FileSystemPath(names.outputFile));
+        const std::string netlistPath = files_.outputPath.value_or(folder + FileSystemPath(names.outputFile));
 
         const NetCollection nets = CollectNets(dbx_, context_);
         const DesignCounts counts = CountDesign(dbx_, context_);
@@ -145,9 +146,9 @@ public:
         result_.written = true;
         result_.netlistPath = file.finalPath();
         result_.netCount = static_cast<std::int64_t>(nets.netIds.size());
-        if (choices_.saveSettings)
+        if (files_.saveSettings)
             saveLayerOrder(folder);
-        hooks_.showStatus("Written to ." + (choices_.outputPath ? *choices_.outputPath : names.outputFile));
+        hooks_.showStatus("Written to ." + (files_.outputPath ? *files_.outputPath : names.outputFile));
     }
 
     void collectWarnings()
@@ -226,6 +227,7 @@ private:
     dbx::DbxContext& context_;
     const ExportChoices& choices_;
     const ExportHooks& hooks_;
+    const ExportFiles& files_;
     ExportResult& result_;
     Conversation conversation_;
     Warnings warnings_;
@@ -234,11 +236,11 @@ private:
 } // namespace
 
 ExportResult RunExport(dbx::Dbx& dbx, dbx::DbxContext& context, dbx::DbxStatus status, const ExportChoices& choices,
-                       const ExportHooks& hooks)
+                       const ExportHooks& hooks, const ExportFiles& files)
 {
     ExportResult result;
     {
-        ExportRun run(dbx, context, choices, hooks, result);
+        ExportRun run(dbx, context, choices, hooks, files, result);
         try {
             run.run(status);
         } catch (const std::exception& error) {

@@ -20,7 +20,12 @@ struct ExportChoices {
     std::string offsetXText = "0";
     std::string offsetYText = "0";
     std::vector<std::string> layerList;  // layer entries in export order
-    // The netlist's path when it is not the one beside the design; "-" for
+};
+
+// Where the run writes, when not as the window does: the netlist beside the
+// design and the layer order into the settings file.
+struct ExportFiles {
+    // The netlist's path instead of the one beside the design; "-" for
     // standard output.
     std::optional<std::string> outputPath;
     bool saveSettings = true;  // write the layer order to the settings file
@@ -54,6 +59,6 @@ struct ExportResult {
 // out. `status` is the DBX status the window kept from its start-up
 // design-information read; the run goes on only when it is 0.
 ExportResult RunExport(dbx::Dbx& dbx, dbx::DbxContext& context, dbx::DbxStatus status,
-                       const ExportChoices& choices, const ExportHooks& hooks);
+                       const ExportChoices& choices, const ExportHooks& hooks, const ExportFiles& files = {});
 
 } // namespace nodewick::exporter
