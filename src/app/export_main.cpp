@@ -8,24 +8,17 @@
 #include <algorithm>
 #include <chrono>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "base/error.h"
-#include "design/design_file.h"
-#include "design/stand_in_editor.h"
-#include "dbx/trim_null.h"
 #include "dbx/windows1252_text.h"
 #include "export/date_time_text.h"
-#include "export/design_names.h"
 #include "export/export_run.h"
-#include "export/file_system_path.h"
-#include "export/layer_list.h"
-#include "export/settings_file.h"
 #include "export/text_viewer.h"
+#include "start/start_up.h"
 #include "export_options.h"
 #include "export_summary.h"
 #include "standard_input.h"
@@ -112,48 +105,21 @@ private:
     Clock::time_point lastShown_{};
 };
 
-// The stand-in editor holding the design open. A design it refuses (a text
-// too long for its DBX field, an id used twice) is named in the message.
-std::unique_ptr<design::StandInEditor> OpenDesign(const std::string& designFile, const std::string& shownName,
-                                                  std::vector<std::string>& warnings)
+// The design's start as the window's: the stand-in editor holding it open,
+// the conversation opened, the saved layer order applied. The copy of
+// standard input is named as what it is in a message.
+start::Started StartDesign(const std::string& designFile, const std::string& shownName, bool readSettings)
 {
-    design::LoadedDesign loaded;
     try {
-        loaded = design::LoadDesignFile(designFile);
+        return start::StartUp(designFile, readSettings);
     } catch (const std::exception& error) {
         if (designFile == shownName)
             throw;
-        // The copy of standard input is named as what it is.
         std::string message = error.what();
         for (std::size_t at = message.find(designFile); at != std::string::npos; at = message.find(designFile))
             message.replace(at, designFile.size(), "standard input");
         throw std::runtime_error(message);
     }
-    warnings.insert(warnings.end(), loaded.warnings.begin(), loaded.warnings.end());
-    try {
-        return std::make_unique<design::StandInEditor>(std::move(loaded.design));
-    } catch (const std::invalid_argument& refused) {
-        throw std::runtime_error(shownName + ": " + refused.what());
-    }
-}
-
-// The window's start-up: the design's layers listed, the saved layer order
-// applied to them when the design's folder has one.
-std::vector<std::string> LayerList(dbx::Dbx& editor, dbx::DbxContext& context, const dbx::DesignInfo& info,
-                                   bool readSettings, std::vector<std::string>& warnings)
-{
-    std::vector<std::string> layers = exporter::FillLayerList(editor, context);
-    if (!readSettings)
-        return layers;
-    const exporter::DesignNames names = exporter::DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
-    const std::string folder = exporter::FileSystemPath(names.folder);
-    const std::optional<std::vector<std::string>> saved = exporter::ReadSettingsFile(folder);
-    if (!saved)
-        return layers;
-    exporter::ReconciledLayers reconciled =
-        exporter::ReconcileLayerOrder(*saved, layers, exporter::SettingsPath(folder));
-    warnings.insert(warnings.end(), reconciled.warnings.begin(), reconciled.warnings.end());
-    return std::move(reconciled.entries);
 }
 
 exporter::ExportChoices Choices(const Options& options)
@@ -199,18 +165,12 @@ Outcome ExportDesign(const std::string& design, const Options& options, exporter
         const exporter::ExportFiles files{.outputPath = options.output,
                                           .saveSettings = !options.noSettings && !fromStandardInput};
 
-        const std::unique_ptr<design::StandInEditor> opened =
-            OpenDesign(copy ? copy->path() : design, design, warnings);
-        design::StandInEditor& editor = *opened;
-        dbx::DbxContext context;
-        editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
-        dbx::DesignInfo info;
-        const dbx::DbxStatus status = editor.TGetDesignInfo(context, info);
-        if (status == dbx::status::kSuccess) {
-            choices.layerList = LayerList(editor, context, info, files.saveSettings, warnings);
-            if (options.layers)
-                choices.layerList = cli::ReorderedLayers(choices.layerList, *options.layers);
-        }
+        start::Started started = StartDesign(copy ? copy->path() : design, design, files.saveSettings);
+        start::Conversation& conversation = started.conversation;
+        warnings = std::move(conversation.warnings);
+        choices.layerList = std::move(conversation.layerList);
+        if (options.layers && conversation.status == dbx::status::kSuccess)
+            choices.layerList = cli::ReorderedLayers(choices.layerList, *options.layers);
 
         // Standard output is the netlist's or the summaries' when asked so.
         const bool statusToOutput = !options.json && options.output != kStandardInput;
@@ -229,7 +189,8 @@ Outcome ExportDesign(const std::string& design, const Options& options, exporter
             .dateTimeText = [] { return exporter::DateTimeText(); },
             .openInViewer = [&](const std::string& path) { viewerError = exporter::OpenInTextViewer(path); },
         };
-        outcome.result = exporter::RunExport(editor, context, status, choices, hooks, files);
+        outcome.result = exporter::RunExport(*started.editor, conversation.context, conversation.status, choices, hooks,
+                                             files);
         progress.clear();
         if (!outcome.result.written)
             return report(outcome.result.error);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "dbx/windows1252_text.h"
-#include "export_error.h"
+#include "base/error.h"
 
 namespace nodewick::exporter {
 

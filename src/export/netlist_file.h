@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "file_io.h"
+#include "line_sink.h"
 
 namespace nodewick::exporter {
 
@@ -18,7 +19,7 @@ inline constexpr std::string_view kStandardOutput = "-";
 // with this object unless it was committed. Written to standard output, the
 // netlist goes out block by block, and a failed run ends it without the end
 // record.
-class NetlistFile {
+class NetlistFile : public LineSink {
 public:
     // path: the netlist's final path, or kStandardOutput. Temporaries that
     // killed runs left in the folder are removed first. Throws
@@ -27,12 +28,12 @@ public:
     NetlistFile(const NetlistFile&) = delete;
     NetlistFile& operator=(const NetlistFile&) = delete;
 
-    // Lines are appended here and reach the file in large blocks.
-    std::string& buffer() noexcept { return buffer_; }
-
-    // Writes the buffer out once it holds a block's worth. Throws FileError.
-    void flushWhenFull()
+    // Ends the line with CR LF. Lines reach the file in large blocks. Throws
+    // FileError.
+    void Write(std::string_view line) override
     {
+        buffer_.append(line);
+        buffer_.append("\r\n");
         if (buffer_.size() >= kBlockSize)
             flush();
     }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "export/export_error.h"
+#include "base/error.h"
 
 namespace nodewick::exporter {
 namespace {
