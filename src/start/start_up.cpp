@@ -25,10 +25,10 @@ StandIn OpenStandIn(const std::filesystem::path& designFile)
                    .warnings = std::move(loaded.warnings)};
 }
 
-Started StartUp(const std::filesystem::path& designFile)
+Started StartUp(const std::filesystem::path& designFile, bool readSettings)
 {
     StandIn standIn = OpenStandIn(designFile);
-    Conversation conversation = OpenConversation(*standIn.editor);
+    Conversation conversation = OpenConversation(*standIn.editor, readSettings);
     conversation.warnings.insert(conversation.warnings.begin(), standIn.warnings.begin(), standIn.warnings.end());
     return Started{.editor = std::move(standIn.editor), .conversation = std::move(conversation)};
 }
