@@ -3,10 +3,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "check/netlist_reader.h"
+#include "check/plot_file.h"
 #include "export/date_time_text.h"
 #include "export/export_run.h"
 #include "export/text_viewer.h"
@@ -27,6 +30,7 @@ struct Options {
     std::optional<std::string> layers;
     bool view = false;
     bool verbose = false;
+    std::optional<std::string> plot;
 };
 
 void Complain(std::string_view message)
@@ -72,6 +76,10 @@ int Export(const Options& options)
         Complain(result.error);
         return 1;
     }
+    if (options.plot) {
+        const check::Netlist written = check::ReadNetlistFile(result.netlistPath);
+        check::WritePlotFile(*options.plot, written, {.title = std::filesystem::path(result.netlistPath).filename().string(), .highlight = std::nullopt});
+    }
     if (!options.verbose)
         std::cout << lastStatus << '\n';
     if (viewerError)
@@ -95,6 +103,7 @@ int main(int argc, char** argv)
                    "Layer order: names or ids, comma-separated; layers not named follow in their current order");
     app.add_flag("--view", options.view, "Open the finished netlist in the text editor");
     app.add_flag("--verbose", options.verbose, "Print every status text, not only the last");
+    app.add_option("--plot", options.plot, "Also draw the test points of the netlist written into this SVG file");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
