@@ -48,14 +48,14 @@ TEST(OpenConversation, ReadsTheDesignsNamesLayersAndViaStyles)
     EXPECT_NE(editor.TGetFirstNet(opened.context, net), dbx::status::kNoConnection);
 }
 
-TEST(OpenConversation, SavedOrderReplacesTheDesignsOrderLineForLine)
+TEST(OpenConversation, SavedOrderReplacesTheDesignsOrder)
 {
     TempFolder folder;
-    // Blank line and a layer the design lacks are taken as they stand.
-    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\n\r\nGone   9\r\nTop   1\r\n");
+    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\nGND   13\r\nTop   1\r\nInner   12\r\n");
     design::StandInEditor editor(Board(folder));
     const Conversation opened = OpenConversation(editor);
-    EXPECT_EQ(opened.layerList, (Lines{"Bottom   2", "", "Gone   9", "Top   1"}));
+    EXPECT_EQ(opened.layerList, (Lines{"Bottom   2", "GND   13", "Top   1", "Inner   12"}));
+    EXPECT_TRUE(opened.warnings.empty());
     EXPECT_EQ(opened.viaStyles, (Lines{"V24", "V20_BLIND"}));
 }
 

@@ -51,9 +51,9 @@ TEST_F(WindowModelTest, StartUpShowsTheDesignAndItsLists)
 
 TEST_F(WindowModelTest, SavedOrderIsShownInsteadOfTheDesigns)
 {
-    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\n\r\nTop   1\r\n");
+    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\nInner   4\r\nTop   1\r\nGND   3\r\n");
     session.startUp();
-    EXPECT_EQ(view.layers, (Lines{"Bottom   2", "", "Top   1"}));
+    EXPECT_EQ(view.layers, (Lines{"Bottom   2", "Inner   4", "Top   1", "GND   3"}));
     EXPECT_EQ(model.layerList(), view.layers);
     EXPECT_TRUE(view.enabled(Control::Start));
 }
@@ -149,7 +149,7 @@ TEST_F(WindowModelTest, SelectionPastTheEndCountsAsNone)
 
 TEST_F(WindowModelTest, ReloadListsTheDesignsLayersAgainAndNothingElse)
 {
-    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\nTop   1\r\n");
+    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\nInner   4\r\nTop   1\r\nGND   3\r\n");
     session.startUp();
     model.layerSelected(1);
     model.moveUp();
