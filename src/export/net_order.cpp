@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/ascii.h"
 #include "dbx/trim_null.h"
 #include "short_text.h"
 #include "tie_net.h"
@@ -27,8 +28,7 @@ bool IsDigit1To9(char c)
 
 unsigned char Folded(char c) noexcept
 {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+    return static_cast<unsigned char>(LowerAscii(c));
 }
 
 // How many bytes two texts share at their start, up to `common`, compared

@@ -6,7 +6,7 @@
 namespace nodewick::design {
 namespace {
 
-constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+constexpr std::size_t kBufferSize = std::size_t{1} << 16;
 
 } // namespace
 

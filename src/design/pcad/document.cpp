@@ -162,7 +162,7 @@ std::uint32_t ListView::line() const noexcept
 
 bool ListView::is(std::string_view keyword) const noexcept
 {
-    return EqualsNoCase(this->keyword(), keyword);
+    return EqualsIgnoringCase(this->keyword(), keyword);
 }
 
 Element ListView::Iterator::operator*() const noexcept

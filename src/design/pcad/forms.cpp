@@ -86,7 +86,7 @@ constexpr SkippedForm kSkippedForms[] = {
 bool IsSkippedForm(FormPlace place, std::string_view keyword) noexcept
 {
     for (const SkippedForm& form : kSkippedForms) {
-        if ((form.places & static_cast<unsigned>(place)) != 0 && EqualsNoCase(keyword, form.keyword))
+        if ((form.places & static_cast<unsigned>(place)) != 0 && EqualsIgnoringCase(keyword, form.keyword))
             return true;
     }
     return false;
@@ -97,7 +97,7 @@ bool IsUnreadForm(std::string_view keyword) noexcept
     // Every list of the file passes here: the length is compared first,
     // without a call.
     for (const SkippedForm& form : kSkippedForms) {
-        if (form.unread && keyword.size() == form.keyword.size() && EqualsNoCase(keyword, form.keyword))
+        if (form.unread && keyword.size() == form.keyword.size() && EqualsIgnoringCase(keyword, form.keyword))
             return true;
     }
     return false;

@@ -17,11 +17,6 @@ bool EndsWord(char c) noexcept
     return IsSpace(c) || c == '(' || c == ')' || c == '"';
 }
 
-char LowerAscii(char c) noexcept
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Where the header keyword starts, after a byte order mark, blank lines and
 // an optional outer parenthesis; counts the lines passed.
 struct HeaderStart {
@@ -53,32 +48,13 @@ std::string_view HeaderKeyword(std::string_view text, std::size_t at) noexcept
         ++end;
     const std::string_view word = text.substr(at, end - at);
     for (std::string_view keyword : kHeaderKeywords) {
-        if (EqualsNoCase(word, keyword))
+        if (EqualsIgnoringCase(word, keyword))
             return word;
     }
     return {};
 }
 
 } // namespace
-
-bool EqualsNoCase(std::string_view a, std::string_view b) noexcept
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
-std::string FoldCase(std::string_view text)
-{
-    std::string folded(text);
-    for (char& c : folded)
-        c = LowerAscii(c);
-    return folded;
-}
 
 bool LooksLikePcadAscii(std::string_view text) noexcept
 {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/ascii.h"
 #include "design/pcad/reporter.h"
 
 namespace nodewick::design::pcad {
@@ -59,9 +60,7 @@ private:
 // as they are, never transcoded.
 std::string Unescape(std::string_view raw);
 
-// Keywords, enumeration words and units compare without regard to case.
-bool EqualsNoCase(std::string_view a, std::string_view b) noexcept;
-// ASCII letters to lower case, other bytes unchanged: a key for such matches.
-std::string FoldCase(std::string_view text);
+// Keywords, enumeration words and units compare without regard to case
+// (base/ascii.h).
 
 } // namespace nodewick::design::pcad

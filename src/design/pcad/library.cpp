@@ -249,11 +249,11 @@ void AddCompDef(ListView definition, Library& library, Reporter& reporter)
 
 std::optional<std::int32_t> LayerTypeCode(std::string_view word) noexcept
 {
-    if (EqualsNoCase(word, "Signal"))
+    if (EqualsIgnoringCase(word, "Signal"))
         return 0;
-    if (EqualsNoCase(word, "Plane"))
+    if (EqualsIgnoringCase(word, "Plane"))
         return 1;
-    if (EqualsNoCase(word, "NonSignal"))
+    if (EqualsIgnoringCase(word, "NonSignal"))
         return 2;
     return std::nullopt;
 }

@@ -16,7 +16,7 @@ bool NameIndex::add(const std::string& name, std::size_t index)
     if (!exact_.emplace(name, index).second)
         return false;
     if (ignoringCase_)
-        folded_.emplace(FoldCase(name), index);
+        folded_.emplace(LowerCase(name), index);
     return true;
 }
 
@@ -34,7 +34,7 @@ std::optional<std::size_t> NameIndex::findExactOrIgnoringCase(const std::string&
         return exact;
     if (!ignoringCase_)
         return std::nullopt;
-    const auto found = folded_.find(FoldCase(name));
+    const auto found = folded_.find(LowerCase(name));
     if (found == folded_.end())
         return std::nullopt;
     return found->second;

@@ -39,14 +39,14 @@ void Reporter::warn(std::string_view message)
 
 void Reporter::warnUnknownForm(std::uint32_t line, std::string_view keyword)
 {
-    if (unknownForms_.insert(FoldCase(keyword)).second)
+    if (unknownForms_.insert(LowerCase(keyword)).second)
         warn(line, "skipped the unknown form (" + std::string(keyword) + " ...)");
 }
 
 bool IsOneOf(std::string_view keyword, std::initializer_list<std::string_view> keywords) noexcept
 {
     for (std::string_view known : keywords) {
-        if (EqualsNoCase(keyword, known))
+        if (EqualsIgnoringCase(keyword, known))
             return true;
     }
     return false;

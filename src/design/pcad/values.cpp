@@ -66,11 +66,11 @@ std::int64_t DatabaseUnitsPer(Unit unit) noexcept
 
 std::optional<Unit> UnitFromWord(std::string_view word) noexcept
 {
-    if (EqualsNoCase(word, "mil"))
+    if (EqualsIgnoringCase(word, "mil"))
         return Unit::Mil;
-    if (EqualsNoCase(word, "mm"))
+    if (EqualsIgnoringCase(word, "mm"))
         return Unit::Millimetre;
-    if (EqualsNoCase(word, "in"))
+    if (EqualsIgnoringCase(word, "in"))
         return Unit::Inch;
     return std::nullopt;
 }
@@ -182,9 +182,9 @@ std::string ValueReader::text()
 bool ValueReader::boolean()
 {
     const Element element = take("True or False");
-    if (element.kind == ElementKind::Word && EqualsNoCase(element.text, "True"))
+    if (element.kind == ElementKind::Word && EqualsIgnoringCase(element.text, "True"))
         return true;
-    if (element.kind == ElementKind::Word && EqualsNoCase(element.text, "False"))
+    if (element.kind == ElementKind::Word && EqualsIgnoringCase(element.text, "False"))
         return false;
     fail(element, "expected True or False, found " + Quoted(element.text));
 }

@@ -126,11 +126,11 @@ TEST(PcadUnescape, BackslashEscapes)
 
 TEST(PcadKeywords, CompareWithoutRegardToCaseButByLength)
 {
-    EXPECT_TRUE(EqualsNoCase("StartRange", "startRange"));
-    EXPECT_TRUE(EqualsNoCase("PADSTYLEDEF", "padStyleDef"));
-    EXPECT_FALSE(EqualsNoCase("mil", "mils"));
-    EXPECT_FALSE(EqualsNoCase("\xe9", "\xc9"));  // only ASCII letters fold
-    EXPECT_EQ(FoldCase("NonSignal_2"), "nonsignal_2");
+    EXPECT_TRUE(EqualsIgnoringCase("StartRange", "startRange"));
+    EXPECT_TRUE(EqualsIgnoringCase("PADSTYLEDEF", "padStyleDef"));
+    EXPECT_FALSE(EqualsIgnoringCase("mil", "mils"));
+    EXPECT_FALSE(EqualsIgnoringCase("\xe9", "\xc9"));  // only ASCII letters fold
+    EXPECT_EQ(LowerCase("NonSignal_2"), "nonsignal_2");
 }
 
 } // namespace
