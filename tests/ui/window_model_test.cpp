@@ -51,9 +51,10 @@ TEST_F(WindowModelTest, StartUpShowsTheDesignAndItsLists)
 
 TEST_F(WindowModelTest, SavedOrderIsShownInsteadOfTheDesigns)
 {
+    // The blank line is dropped; GND and Inner, missing, follow in DBX order.
     WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\n\r\nTop   1\r\n");
     session.startUp();
-    EXPECT_EQ(view.layers, (Lines{"Bottom   2", "", "Top   1"}));
+    EXPECT_EQ(view.layers, (Lines{"Bottom   2", "Top   1", "GND   3", "Inner   4"}));
     EXPECT_EQ(model.layerList(), view.layers);
     EXPECT_TRUE(view.enabled(Control::Start));
 }
