@@ -4,6 +4,6 @@ target_link_libraries(nodewick_export_cli PUBLIC nodewick_export PRIVATE nlohman
 target_include_directories(nodewick_export_cli PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
 add_executable(nodewick-export export_main.cpp)
-target_link_libraries(nodewick-export PRIVATE nodewick_export_cli nodewick_start CLI11::CLI11)
+target_link_libraries(nodewick-export PRIVATE nodewick_export_cli nodewick_start nodewick_check CLI11::CLI11)
 target_compile_definitions(nodewick-export PRIVATE NODEWICK_VERSION="${PROJECT_VERSION}")
 install(TARGETS nodewick-export RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include "base/error.h"
+#include "check/netlist_reader.h"
+#include "check/plot_file.h"
 #include "dbx/windows1252_text.h"
 #include "export/date_time_text.h"
 #include "export/export_run.h"
@@ -61,6 +64,7 @@ struct Options {
     bool verbose = false;
     bool quiet = false;
     bool json = false;
+    std::optional<std::string> plot;
 };
 
 void Complain(std::string_view message)
@@ -133,6 +137,14 @@ exporter::ExportChoices Choices(const Options& options)
     return choices;
 }
 
+// The picture of the test points of the netlist just written.
+void PlotNetlist(const std::string& netlistPath, const std::string& pictureFile)
+{
+    const check::Netlist written = check::ReadNetlistFile(netlistPath);
+    check::WritePlotFile(pictureFile, written,
+                         {.title = std::filesystem::path(netlistPath).filename().string(), .highlight = std::nullopt});
+}
+
 // What became of one design.
 struct Outcome {
     int exitCode = kFailed;
@@ -194,6 +206,8 @@ Outcome ExportDesign(const std::string& design, const Options& options, exporter
         progress.clear();
         if (!outcome.result.written)
             return report(outcome.result.error);
+        if (options.plot)
+            PlotNetlist(outcome.result.netlistPath, *options.plot);
         if (!options.quiet && !options.verbose && statusToOutput)
             std::cout << dbx::Windows1252ToUtf8(lastStatus) << '\n' << std::flush;
         outcome.exitCode = viewerError ? kFailed : kWritten;
@@ -216,6 +230,11 @@ void CheckUsage(const Options& options)
         throw cli::OptionError("a design read from standard input (-) has no folder to write beside: give -o FILE");
     if (options.quiet && options.verbose)
         throw cli::OptionError("--quiet and --verbose contradict each other");
+    if (options.plot && options.designs.size() > 1)
+        throw cli::OptionError("--plot names the picture of one design; " + std::to_string(options.designs.size()) +
+                               " designs were given");
+    if (options.plot && options.output == kStandardInput)
+        throw cli::OptionError("--plot draws a netlist file; -o - writes none");
     if (options.json && options.output == kStandardInput)
         throw cli::OptionError("--json and -o - would both write to standard output");
 }
@@ -266,6 +285,7 @@ int main(int argc, char** argv)
     app.add_flag("--no-settings", options.noSettings, "Neither read nor write Nodewick.ini");
     app.add_flag("--view", options.view, "Open the finished netlist in the text editor");
     app.add_flag("--verbose", options.verbose, "Print every status text, not only the last");
+    app.add_option("--plot", options.plot, "Also draw the test points of the netlist written into this SVG file");
     app.add_flag("-q,--quiet", options.quiet, "Print nothing but errors");
     app.add_flag("--json", options.json,
                  "Print one JSON object per design on standard output: netlist path, counts of nets, pads, vias, "

@@ -1,7 +1,5 @@
 #include "start_up.h"
 
-#include <stdexcept>
-
 #include "base/error.h"
 #include "design/design_file.h"
 
@@ -13,7 +11,7 @@ std::unique_ptr<design::StandInEditor> HoldOpen(std::optional<design::Design> de
 {
     try {
         return std::make_unique<design::StandInEditor>(std::move(design));
-    } catch (const std::invalid_argument& refused) {
+    } catch (const DesignError& refused) {
         throw DesignError(name + ": " + refused.what());
     }
 }
