@@ -48,15 +48,39 @@ TEST(OpenConversation, ReadsTheDesignsNamesLayersAndViaStyles)
     EXPECT_NE(editor.TGetFirstNet(opened.context, net), dbx::status::kNoConnection);
 }
 
-TEST(OpenConversation, SavedOrderReplacesTheDesignsOrderLineForLine)
+TEST(OpenConversation, SavedOrderReplacesTheDesignsOrder)
 {
     TempFolder folder;
-    // Blank line and a layer the design lacks are taken as they stand.
+    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\nGND   13\r\nTop   1\r\nInner   12\r\n");
+    design::StandInEditor editor(Board(folder));
+    const Conversation opened = OpenConversation(editor);
+    EXPECT_EQ(opened.layerList, (Lines{"Bottom   2", "GND   13", "Top   1", "Inner   12"}));
+    EXPECT_TRUE(opened.warnings.empty());
+}
+
+TEST(OpenConversation, SavedOrderIsAppliedToTheDesignsLayersWithAWarningForEachChange)
+{
+    TempFolder folder;
     WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\n\r\nGone   9\r\nTop   1\r\n");
     design::StandInEditor editor(Board(folder));
     const Conversation opened = OpenConversation(editor);
-    EXPECT_EQ(opened.layerList, (Lines{"Bottom   2", "", "Gone   9", "Top   1"}));
+    EXPECT_EQ(opened.layerList, (Lines{"Bottom   2", "Top   1", "Inner   12", "GND   13"}));
+    const std::string file = folder.file("Nodewick.ini");
+    EXPECT_EQ(opened.warnings, (Lines{file + " line 2: is blank; it is dropped",
+                                      file + " line 3: \"Gone   9\" names no layer of the design; it is dropped",
+                                      file + ": the layer \"Inner   12\" is missing; it is added as layer 3",
+                                      file + ": the layer \"GND   13\" is missing; it is added as layer 4"}));
     EXPECT_EQ(opened.viaStyles, (Lines{"V24", "V20_BLIND"}));
+}
+
+TEST(OpenConversation, SettingsFileCanBeLeftUnread)
+{
+    TempFolder folder;
+    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\n");
+    design::StandInEditor editor(Board(folder));
+    const Conversation opened = OpenConversation(editor, false);
+    EXPECT_EQ(opened.layerList, (Lines{"Top   1", "Inner   12", "GND   13", "Bottom   2"}));
+    EXPECT_TRUE(opened.warnings.empty());
 }
 
 TEST(OpenConversation, SettingsFileOfAnotherFolderIsNotRead)

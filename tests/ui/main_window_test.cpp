@@ -117,12 +117,12 @@ private slots:
     void downAndUpMoveTheSelectedLayer();
     void endsOfTheListAndNoSelection();
     void threeDownsTakeTheTopLayerToTheBottom();
-    void loneLayerStaysPut();
+    void topLayerStaysPutOnUp();
     void reloadListsTheDesignsLayersAgain();
     void moreThenLess();
     void settingsFileRestoresTheOrder();
-    void settingsFileLinesAreTakenUnchanged();
-    void zeroByteSettingsFileEmptiesTheList();
+    void settingsFileLinesAreFittedToTheDesign();
+    void zeroByteSettingsFileGivesTheDesignsOrder();
     void settingsFileNameMustMatchExactly();
     void aboutBoxShowsBesideTheWindow();
     void endClosesTheConversationAndEnds();
@@ -370,16 +370,16 @@ void MainWindowTest::threeDownsTakeTheTopLayerToTheBottom()
     QCOMPARE(SelectedRow(layers), 3);
 }
 
-void MainWindowTest::loneLayerStaysPut()
+void MainWindowTest::topLayerStaysPutOnUp()
 {
     Session session;
+    // The saved Top, then the design's other layers in DBX order.
     session.writeSettings("Top   1\r\n");
     QVERIFY(session.openShown());
     QListWidget* layers = session.layers();
     ClickRow(layers, 0);
     session.press("Command1");
-    session.press("Command2");
-    QCOMPARE(Texts(layers), QStringList{"Top   1"});
+    QCOMPARE(Texts(layers), kDbxOrder);
     QCOMPARE(SelectedRow(layers), 0);
 }
 
@@ -389,10 +389,10 @@ void MainWindowTest::reloadListsTheDesignsLayersAgain()
     session.writeSettings("Bottom   2\r\nTop   1\r\n");
     Pcad& window = session.open();
     QListWidget* layers = session.layers();
-    QCOMPARE(Texts(layers), (QStringList{"Bottom   2", "Top   1"}));
+    QCOMPARE(Texts(layers), (QStringList{"Bottom   2", "Top   1", "GND   3", "Inner   4"}));
     layers->setCurrentRow(1);
     session.press("Command1");
-    QCOMPARE(Texts(layers), (QStringList{"Top   1", "Bottom   2"}));
+    QCOMPARE(Texts(layers), (QStringList{"Top   1", "Bottom   2", "GND   3", "Inner   4"}));
 
     // Reload neither reads the settings file nor touches status or Start.
     session.control<QLabel>("Status_label")->setText(QStringLiteral("marker"));
@@ -440,28 +440,31 @@ void MainWindowTest::moreThenLess()
 void MainWindowTest::settingsFileRestoresTheOrder()
 {
     Session session;
-    session.writeSettings("Bottom   2\r\nTop   1\r\n");
+    // Naming exactly the design's layers, the file is taken as it stands.
+    session.writeSettings("Bottom   2\r\nInner   4\r\nTop   1\r\nGND   3\r\n");
     session.open();
-    QCOMPARE(Texts(session.control<QListWidget>("List2")), (QStringList{"Bottom   2", "Top   1"}));
+    QCOMPARE(Texts(session.control<QListWidget>("List2")),
+             (QStringList{"Bottom   2", "Inner   4", "Top   1", "GND   3"}));
     QCOMPARE(session.control<QLabel>("Status_label")->text(), QStringLiteral("Status: OK"));
 }
 
-void MainWindowTest::settingsFileLinesAreTakenUnchanged()
+void MainWindowTest::settingsFileLinesAreFittedToTheDesign()
 {
     Session session;
-    // A blank line, a layer that no longer exists, a last line without CR LF.
+    // A blank line and a layer that no longer exist are dropped; " Bottom   2"
+    // is layer 2 under the design's entry; GND and Inner, missing, follow.
     session.writeSettings("Top   1\r\n\r\nGone   9\r\n Bottom   2");
     session.open();
     QCOMPARE(Texts(session.control<QListWidget>("List2")),
-             (QStringList{"Top   1", "", "Gone   9", " Bottom   2"}));
+             (QStringList{"Top   1", "Bottom   2", "GND   3", "Inner   4"}));
 }
 
-void MainWindowTest::zeroByteSettingsFileEmptiesTheList()
+void MainWindowTest::zeroByteSettingsFileGivesTheDesignsOrder()
 {
     Session session;
     session.writeSettings(QByteArray());
     session.open();
-    QCOMPARE(session.control<QListWidget>("List2")->count(), 0);
+    QCOMPARE(Texts(session.control<QListWidget>("List2")), kDbxOrder);
     QVERIFY(session.control<QPushButton>("Start")->isEnabled());
     QCOMPARE(Texts(session.control<QListWidget>("List3")), (QStringList{"V20", "V30"}));
 }

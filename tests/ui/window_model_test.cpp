@@ -51,11 +51,24 @@ TEST_F(WindowModelTest, StartUpShowsTheDesignAndItsLists)
 
 TEST_F(WindowModelTest, SavedOrderIsShownInsteadOfTheDesigns)
 {
+    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\nInner   4\r\nTop   1\r\nGND   3\r\n");
+    session.startUp();
+    EXPECT_EQ(view.layers, (Lines{"Bottom   2", "Inner   4", "Top   1", "GND   3"}));
+    EXPECT_EQ(model.layerList(), view.layers);
+}
+
+TEST_F(WindowModelTest, SavedOrderIsAppliedToTheDesignsLayers)
+{
+    // The blank line is dropped; GND and Inner, missing, follow in DBX order.
     WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\n\r\nTop   1\r\n");
     session.startUp();
-    EXPECT_EQ(view.layers, (Lines{"Bottom   2", "", "Top   1"}));
+    EXPECT_EQ(view.layers, (Lines{"Bottom   2", "Top   1", "GND   3", "Inner   4"}));
     EXPECT_EQ(model.layerList(), view.layers);
     EXPECT_TRUE(view.enabled(Control::Start));
+    // Each change is told on the status line at start-up.
+    EXPECT_NE(view.status.find("line 2: is blank; it is dropped"), std::string::npos) << view.status;
+    EXPECT_NE(view.status.find("the layer \"Inner   4\" is missing; it is added as layer 4"), std::string::npos)
+        << view.status;
 }
 
 TEST_F(WindowModelTest, NotesReplaceTheStatusAndAreWarnedWhole)
@@ -149,7 +162,7 @@ TEST_F(WindowModelTest, SelectionPastTheEndCountsAsNone)
 
 TEST_F(WindowModelTest, ReloadListsTheDesignsLayersAgainAndNothingElse)
 {
-    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\nTop   1\r\n");
+    WriteBytes(folder.file("Nodewick.ini"), "Bottom   2\r\nInner   4\r\nTop   1\r\nGND   3\r\n");
     session.startUp();
     model.layerSelected(1);
     model.moveUp();
