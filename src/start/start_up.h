@@ -20,7 +20,8 @@ struct StandIn {
 };
 
 // Loads the design file and hands it to the stand-in editor. A file that
-// does not load throws DesignLoadError; a design the editor refuses (a text
+// does not load throws DesignError (FileError when it cannot be read or is
+// no regular file); a design the editor refuses (a text
 // too long for its DBX field, an id used twice) throws DesignError. Either
 // message names the file.
 StandIn OpenStandIn(const std::filesystem::path& designFile);
