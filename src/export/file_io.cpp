@@ -6,6 +6,18 @@
 #include <unistd.h>
 
 namespace nodewick::exporter {
+namespace {
+
+// Bytes go to the file exactly as written: Windows would otherwise turn every
+// LF into CR LF, and a CR LF into CR CR LF. Elsewhere the descriptor is not
+// handed on to programs the export starts (the text editor).
+#ifdef _WIN32
+constexpr int kOpenFlags = O_BINARY | O_NOINHERIT;
+#else
+constexpr int kOpenFlags = O_CLOEXEC;
+#endif
+
+} // namespace
 
 std::string SystemReason(int errorNumber)
 {
@@ -57,7 +69,7 @@ int FileHandle::close() noexcept
 
 FileHandle CreateFile(const std::string& path, bool mustBeNew, int& errorNumber) noexcept
 {
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mustBeNew ? O_EXCL : O_TRUNC);
+    const int flags = O_WRONLY | O_CREAT | kOpenFlags | (mustBeNew ? O_EXCL : O_TRUNC);
     const int descriptor = ::open(path.c_str(), flags, 0666);
     errorNumber = descriptor < 0 ? errno : 0;
     return FileHandle(descriptor);
@@ -65,7 +77,7 @@ FileHandle CreateFile(const std::string& path, bool mustBeNew, int& errorNumber)
 
 int ReadWholeFile(const std::string& path, std::string& content)
 {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int descriptor = ::open(path.c_str(), O_RDONLY | kOpenFlags);
     if (descriptor < 0)
         return errno;
     FileHandle file(descriptor);
