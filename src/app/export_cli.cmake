@@ -1,8 +1,11 @@
 # nodewick-export, the command-line exporter.
-add_library(nodewick_export_cli STATIC export_options.cpp)
+add_library(nodewick_export_cli STATIC dbx_probe.cpp export_options.cpp)
 target_link_libraries(nodewick_export_cli PUBLIC nodewick_export)
 target_include_directories(nodewick_export_cli PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
 add_executable(nodewick-export export_main.cpp)
 target_link_libraries(nodewick-export PRIVATE nodewick_export_cli nodewick_design_files CLI11::CLI11)
 target_compile_definitions(nodewick-export PRIVATE NODEWICK_VERSION="${PROJECT_VERSION}")
+if(WIN32)
+  target_link_libraries(nodewick-export PRIVATE nodewick_dbx_library)
+endif()

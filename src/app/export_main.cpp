@@ -1,5 +1,7 @@
 // nodewick-export DESIGN: writes the IPC-D-356A test netlist of DESIGN beside
-// it, as the window's Start does with DESIGN open in the PCB editor.
+// it, as the window's Start does with DESIGN open in the PCB editor. On
+// Windows, without DESIGN, it exports the design open in P-CAD through
+// dbx32.dll.
 
 #include <CLI/CLI.hpp>
 
@@ -9,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/dbx_probe.h"
 #include "design/design_file.h"
 #include "design/stand_in_editor.h"
 #include "dbx/trim_null.h"
@@ -19,6 +22,10 @@
 #include "export/settings_file.h"
 #include "export/text_viewer.h"
 #include "export_options.h"
+
+#ifdef _WIN32
+#include "dbx/dbx_library.h"
+#endif
 
 namespace {
 
@@ -34,6 +41,8 @@ struct Options {
     std::optional<std::string> layers;
     bool view = false;
     bool verbose = false;
+    std::string dbxLibrary;  // Windows: dbx32.dll's path, empty for the default search
+    bool dbxProbe = false;
 };
 
 void Complain(std::string_view message)
@@ -53,6 +62,39 @@ std::unique_ptr<design::StandInEditor> OpenDesign(const std::string& designFile)
     } catch (const std::invalid_argument& refused) {
         throw std::runtime_error(designFile + ": " + refused.what());
     }
+}
+
+#ifdef _WIN32
+void PrintFindings(const dbx::DbxLibrary::Findings& findings, std::ostream& out)
+{
+    out << "library " << findings.file << '\n';
+    for (const std::string& name : findings.exportNames)
+        out << "  export " << name << '\n';
+    out << "pad nodes " << findings.padNodes << ", with the component part filled " << findings.componentPartsFilled
+        << ", side looked up by component " << findings.componentLookups << '\n';
+}
+#endif
+
+// The design's editor: the stand-in editor with the design file open, or on
+// Windows without a design file P-CAD through its DBX library.
+std::unique_ptr<dbx::Dbx> OpenEditor(const Options& options)
+{
+#ifdef _WIN32
+    if (options.design.empty())
+        return std::make_unique<dbx::DbxLibrary>(options.dbxLibrary);
+#endif
+    return OpenDesign(options.design);
+}
+
+int Probe(const Options& options)
+{
+    const std::unique_ptr<dbx::Dbx> editor = OpenEditor(options);
+    const dbx::DbxStatus opened = cli::ProbeDbx(*editor, std::cout);
+#ifdef _WIN32
+    if (const auto* library = dynamic_cast<const dbx::DbxLibrary*>(editor.get()))
+        PrintFindings(library->findings(), std::cout);
+#endif
+    return opened == dbx::status::kSuccess ? 0 : 1;
 }
 
 // The window's start-up: the design open in the editor, its layers listed,
@@ -75,8 +117,8 @@ int Export(const Options& options)
     if (options.offset)
         std::tie(choices.offsetXText, choices.offsetYText) = cli::OffsetTexts(*options.offset, choices.units);
 
-    const std::unique_ptr<design::StandInEditor> opened = OpenDesign(options.design);
-    design::StandInEditor& editor = *opened;
+    const std::unique_ptr<dbx::Dbx> opened = OpenEditor(options);
+    dbx::Dbx& editor = *opened;
     dbx::DbxContext context;
     editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
     dbx::DesignInfo info;
@@ -121,7 +163,16 @@ int main(int argc, char** argv)
     Options options;
     CLI::App app("Writes the IPC-D-356A bare-board test netlist of a design beside it.", std::string(kProgram));
     app.set_version_flag("--version", std::string(kProgram) + " " + NODEWICK_VERSION);
+#ifdef _WIN32
+    app.add_option("DESIGN", options.design,
+                   "Design file (JSON design or P-CAD ASCII PCB); without it, the design open in P-CAD");
+    app.add_option("--dbx", options.dbxLibrary,
+                   "P-CAD's DBX library to use (default: dbx32.dll beside this program, then on the search path)");
+#else
     app.add_option("DESIGN", options.design, "Design file (JSON design or P-CAD ASCII PCB)")->required();
+#endif
+    app.add_flag("--dbx-probe", options.dbxProbe,
+                 "Print what the DBX interface returns for the open design, and write nothing");
     app.add_option("--units", options.units, "Output units")->check(CLI::IsMember({"mils", "mm"}))
         ->capture_default_str();
     app.add_flag("--no-tie", options.noTie, "Write tied nets under their own names, not their tie name");
@@ -137,7 +188,7 @@ int main(int argc, char** argv)
         return code == 0 ? 0 : 2;
     }
     try {
-        return Export(options);
+        return options.dbxProbe ? Probe(options) : Export(options);
     } catch (const std::exception& error) {
         // A design that does not load, a bad option value, an unreadable
         // settings file.
