@@ -26,3 +26,6 @@ if(NODEWICK_BUILD_TESTS)
   # It names its targets GTest::gtest, GTest::gmock and their _main forms itself.
   add_subdirectory(${NODEWICK_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()
+
+# Test programs are listed when ctest runs, under Wine, not at every link.
+set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)

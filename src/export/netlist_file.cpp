@@ -1,9 +1,9 @@
 #include "netlist_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <unistd.h>
 
+#include "base/replace_file.h"
 #include "export_error.h"
 #include "short_text.h"
 
@@ -58,8 +58,8 @@ void NetlistFile::commit()
     flush();
     if (const int error = file_.close(); error != 0)
         fail("Cannot write the netlist ", error);
-    if (std::rename(tempPath_.c_str(), finalPath_.c_str()) != 0)
-        fail("Cannot put the netlist in place as ", errno);
+    if (const int error = RenameReplacing(tempPath_, finalPath_); error != 0)
+        fail("Cannot put the netlist in place as ", error);
     committed_ = true;
 }
 
