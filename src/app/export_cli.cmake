@@ -4,7 +4,7 @@ target_link_libraries(nodewick_export_cli PUBLIC nodewick_export)
 target_include_directories(nodewick_export_cli PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
 add_executable(nodewick-export export_main.cpp)
-target_link_libraries(nodewick-export PRIVATE nodewick_export_cli nodewick_design_files CLI11::CLI11)
+target_link_libraries(nodewick-export PRIVATE nodewick_export_cli nodewick_start CLI11::CLI11)
 target_compile_definitions(nodewick-export PRIVATE NODEWICK_VERSION="${PROJECT_VERSION}")
 if(WIN32)
   target_link_libraries(nodewick-export PRIVATE nodewick_dbx_library)

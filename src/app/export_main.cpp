@@ -8,19 +8,13 @@
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "app/dbx_probe.h"
-#include "design/design_file.h"
-#include "design/stand_in_editor.h"
-#include "dbx/trim_null.h"
 #include "export/date_time_text.h"
-#include "export/design_names.h"
 #include "export/export_run.h"
-#include "export/layer_list.h"
-#include "export/settings_file.h"
 #include "export/text_viewer.h"
+#include "start/start_up.h"
 #include "export_options.h"
 
 #ifdef _WIN32
@@ -50,20 +44,6 @@ void Complain(std::string_view message)
     std::cerr << kProgram << ": " << message << '\n';
 }
 
-// The stand-in editor holding the design open. A design it refuses (a text
-// too long for its DBX field, an id used twice) is named in the message.
-std::unique_ptr<design::StandInEditor> OpenDesign(const std::string& designFile)
-{
-    design::LoadedDesign loaded = design::LoadDesignFile(designFile);
-    for (const std::string& warning : loaded.warnings)
-        Complain("warning: " + warning);
-    try {
-        return std::make_unique<design::StandInEditor>(std::move(loaded.design));
-    } catch (const std::invalid_argument& refused) {
-        throw std::runtime_error(designFile + ": " + refused.what());
-    }
-}
-
 #ifdef _WIN32
 void PrintFindings(const dbx::DbxLibrary::Findings& findings, std::ostream& out)
 {
@@ -75,15 +55,19 @@ void PrintFindings(const dbx::DbxLibrary::Findings& findings, std::ostream& out)
 }
 #endif
 
-// The design's editor: the stand-in editor with the design file open, or on
-// Windows without a design file P-CAD through its DBX library.
+// The design's editor, not yet spoken to: the stand-in editor with the design
+// file open, or on Windows without a design file P-CAD through its DBX
+// library.
 std::unique_ptr<dbx::Dbx> OpenEditor(const Options& options)
 {
 #ifdef _WIN32
     if (options.design.empty())
         return std::make_unique<dbx::DbxLibrary>(options.dbxLibrary);
 #endif
-    return OpenDesign(options.design);
+    start::StandIn standIn = start::OpenStandIn(options.design);
+    for (const std::string& warning : standIn.warnings)
+        Complain("warning: " + warning);
+    return std::move(standIn.editor);
 }
 
 int Probe(const Options& options)
@@ -97,15 +81,23 @@ int Probe(const Options& options)
     return opened == dbx::status::kSuccess ? 0 : 1;
 }
 
-// The window's start-up: the design open in the editor, its layers listed,
-// the saved layer order taken over when the design's folder has one.
-std::vector<std::string> LayerList(dbx::Dbx& editor, dbx::DbxContext& context, const dbx::DesignInfo& info)
+// The program run started: the editor and the conversation opened with it.
+struct Started {
+    std::unique_ptr<dbx::Dbx> editor;
+    start::Conversation conversation;
+};
+
+Started StartUp(const Options& options)
 {
-    std::vector<std::string> layers = exporter::FillLayerList(editor, context);
-    const exporter::DesignNames names = exporter::DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
-    if (std::optional<std::vector<std::string>> saved = exporter::ReadSettingsFile(names.folder))
-        layers = std::move(*saved);
-    return layers;
+#ifdef _WIN32
+    if (options.design.empty()) {
+        std::unique_ptr<dbx::Dbx> library = OpenEditor(options);
+        start::Conversation conversation = start::OpenConversation(*library);
+        return {std::move(library), std::move(conversation)};
+    }
+#endif
+    Started started = StartUp(options);
+    return {std::move(started.editor), std::move(started.conversation)};
 }
 
 int Export(const Options& options)
@@ -117,17 +109,13 @@ int Export(const Options& options)
     if (options.offset)
         std::tie(choices.offsetXText, choices.offsetYText) = cli::OffsetTexts(*options.offset, choices.units);
 
-    const std::unique_ptr<dbx::Dbx> opened = OpenEditor(options);
-    dbx::Dbx& editor = *opened;
-    dbx::DbxContext context;
-    editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
-    dbx::DesignInfo info;
-    const dbx::DbxStatus status = editor.TGetDesignInfo(context, info);
-    if (status == dbx::status::kSuccess) {
-        choices.layerList = LayerList(editor, context, info);
-        if (options.layers)
-            choices.layerList = cli::ReorderedLayers(choices.layerList, *options.layers);
-    }
+    Started started = StartUp(options);
+    start::Conversation& conversation = started.conversation;
+    for (const std::string& warning : conversation.warnings)
+        Complain("warning: " + warning);
+    choices.layerList = std::move(conversation.layerList);
+    if (options.layers && conversation.status == dbx::status::kSuccess)
+        choices.layerList = cli::ReorderedLayers(choices.layerList, *options.layers);
 
     std::string lastStatus;
     std::optional<std::string> viewerError;
@@ -142,7 +130,8 @@ int Export(const Options& options)
         .dateTimeText = [] { return exporter::DateTimeText(); },
         .openInViewer = [&](const std::string& path) { viewerError = exporter::OpenInTextViewer(path); },
     };
-    const exporter::ExportResult result = exporter::RunExport(editor, context, status, choices, hooks);
+    const exporter::ExportResult result =
+        exporter::RunExport(*started.editor, conversation.context, conversation.status, choices, hooks);
     for (const std::string& warning : result.warnings)
         Complain("warning: " + warning);
     if (!result.written) {
@@ -190,8 +179,7 @@ int main(int argc, char** argv)
     try {
         return options.dbxProbe ? Probe(options) : Export(options);
     } catch (const std::exception& error) {
-        // A design that does not load, a bad option value, an unreadable
-        // settings file.
+        // A design that does not load, a bad option value.
         Complain(error.what());
         return 1;
     }

@@ -10,35 +10,26 @@
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
-#include "design/design_file.h"
-#include "design/stand_in_editor.h"
+#include "start/start_up.h"
+#include "ui/desktop_services.h"
 #include "ui/main_window.h"
-#include "ui/window_services.h"
 
 namespace {
 
-struct OpenedEditor {
-    std::unique_ptr<nodewick::design::StandInEditor> editor;
-    std::string loadError;  // shown in the status line instead of the DBX status
-};
-
-OpenedEditor OpenEditor(const QString& designFile)
+// The stand-in editor with the design open, and what the window's status
+// line and standard error should say about it: the file's warnings, or why
+// it could not be loaded (then the window starts as with no design open).
+nodewick::start::StandIn OpenEditor(const QString& designFile)
 {
     using nodewick::design::StandInEditor;
     if (designFile.isEmpty())
         return {std::make_unique<StandInEditor>(std::nullopt), {}};
     try {
-        nodewick::design::LoadedDesign loaded = nodewick::design::LoadDesignFile(designFile.toStdString());
-        for (const std::string& warning : loaded.warnings)
-            std::cerr << warning << '\n';
-        return {std::make_unique<StandInEditor>(std::move(loaded.design)), {}};
+        return nodewick::start::OpenStandIn(designFile.toStdString());
     } catch (const std::exception& error) {
-        // A file that does not load, or a design the editor refuses.
-        std::cerr << error.what() << '\n';
-        return {std::make_unique<StandInEditor>(std::nullopt), error.what()};
+        return {std::make_unique<StandInEditor>(std::nullopt), {error.what()}};
     }
 }
 
@@ -78,10 +69,8 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    OpenedEditor opened = OpenEditor(designs.value(0));
-    nodewick::ui::Pcad window(*opened.editor, nodewick::ui::DesktopServices());
-    if (!opened.loadError.empty())
-        window.showStatus(opened.loadError);
+    const nodewick::start::StandIn opened = OpenEditor(designs.value(0));
+    nodewick::ui::Pcad window(*opened.editor, nodewick::ui::DesktopServices(), opened.warnings);
     window.show();
     if (parser.isSet(screenshot))
         TakeScreenshotWhenShown(window, parser.value(screenshot));

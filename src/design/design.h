@@ -40,6 +40,7 @@ struct Style {
     std::int32_t hole = 0;
     std::int32_t startLayer = 0;
     std::int32_t endLayer = 0;
+    bool plated = true;  // the hole's wall is plated through
     std::vector<LayerShape> shapes{};
     std::vector<LayerTypeShape> typeShapes{};
 };

@@ -151,6 +151,7 @@ void FillStyle(const Style& style, dbx::PadViaStyle& record)
     record.holeDiameter = style.hole;
     record.startLayer = style.startLayer;
     record.endLayer = style.endLayer;
+    record.isHolePlated = style.plated ? 1 : 0;
 }
 
 // A style's shape on a layer is its entry for that layer id; P-CAD styles may

@@ -2,10 +2,11 @@
 
 #include <limits>
 
-#include "design_names.h"
+#include "base/error.h"
 #include "dbx/status_text.h"
 #include "dbx/trim_null.h"
-#include "export_error.h"
+#include "design_names.h"
+#include "distinct_net_names.h"
 #include "layer_list.h"
 #include "layer_positions.h"
 #include "net_order.h"
@@ -13,10 +14,12 @@
 #include "netlist_lines.h"
 #include "offset_text.h"
 #include "pad_records.h"
+#include "plain_text.h"
 #include "record_context.h"
 #include "settings_file.h"
+#include "short_text.h"
 #include "tie_net.h"
-#include "units.h"
+#include "output_units.h"
 #include "via_records.h"
 #include "warnings.h"
 
@@ -50,14 +53,39 @@ private:
 // any file is written.
 std::int32_t OffsetInDatabaseUnits(const std::string& text, char axis, Units units)
 {
-    const double value = RoundHalfEven(OffsetTextValue(text) * UnitScale(units));
-    if (!(value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()))
-        throw ExportError(std::string("The ") + axis + " offset \"" + text + "\" is out of range: in " +
-                          (units == Units::Mils ? "mils" : "millimetres") + " an offset must lie between " +
-                          FormatOffset(std::numeric_limits<std::int32_t>::min() / UnitScale(units), units) + " and " +
-                          FormatOffset(std::numeric_limits<std::int32_t>::max() / UnitScale(units), units) +
-                          ", or the locations would overflow");
-    return static_cast<std::int32_t>(value);
+    if (const std::optional<std::int32_t> value = OffsetDatabaseUnits(text, units))
+        return *value;
+    const double perUnit = static_cast<double>(DatabaseUnitsPerTypedUnit(units));
+    throw ExportError(std::string("The ") + axis + " offset \"" + text + "\" is out of range: in " +
+                      (units == Units::Mils ? "mils" : "millimetres") + " an offset must lie between " +
+                      FormatOffset(std::numeric_limits<std::int32_t>::min() / perUnit, units) + " and " +
+                      FormatOffset(std::numeric_limits<std::int32_t>::max() / perUnit, units) +
+                      ", or the locations would overflow");
+}
+
+// An offset as the header shows it, in the unit it was typed in.
+std::string OffsetShown(std::int32_t offset, Units units)
+{
+    return FormatOffset(offset / static_cast<double>(DatabaseUnitsPerTypedUnit(units)), units);
+}
+
+// The texts of the header and the layer lines, checked before any file is
+// written.
+void RequirePlainDesignTexts(const DesignNames& names, const dbx::DesignInfo& info,
+                             const std::vector<std::string>& layerList)
+{
+    const std::pair<std::string_view, const dbx::TextField*> fields[] = {
+        {"the drawing number", &info.drawingNumber},
+        {"the title", &info.title},
+        {"the revision", &info.revision},
+        {"the engineer", &info.engineer},
+    };
+    RequirePlainText(names.file, [] { return std::string("The design information: the design file name"); });
+    for (const auto& [what, field] : fields)
+        RequirePlainText(dbx::TrimNullView(field->field()),
+                         [what] { return "The design information: " + std::string(what); });
+    for (std::size_t i = 0; i < layerList.size(); ++i)
+        RequirePlainText(layerList[i], [i] { return "The layer list: entry " + std::to_string(i + 1); });
 }
 
 // The layer, component and pad counts of the header.
@@ -119,6 +147,7 @@ public:
         dbx_.TGetDesignInfo(context_, info);
         const DesignNames names = DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
         hooks_.showFile(names.file);
+        RequirePlainDesignTexts(names, info, choices_.layerList);
 
         result_.settingsPath = WriteSettingsFile(names.folder, choices_.layerList);
 
@@ -126,19 +155,18 @@ public:
         const DesignCounts counts = CountDesign(dbx_, context_);
 
         NetlistFile file(names.folder, names.outputFile);
-        std::string& out = file.buffer();
-        writeHeader(out, info, names.file, nets, counts, offsetX, offsetY);
-        WriteLayerLines(out, choices_.layerList);
-        WriteParameterLines(out, names.file, units);
+        writeHeader(file, info, names.file, nets, counts, offsetX, offsetY);
+        WriteLayerLines(file, choices_.layerList);
+        WriteParameterLines(file, names.file, units);
 
         const LayerPositions layers(choices_.layerList);
         RecordContext records{.dbx = dbx_, .context = context_, .units = units, .unitDivisor = UnitDivisor(units),
-                              .offsetX = offsetX, .offsetY = offsetY, .layers = layers, .file = file,
+                              .offsetX = offsetX, .offsetY = offsetY, .layers = layers, .sink = file,
                               .warnings = warnings_};
-        writeNets(records, nets.netIds);
+        writeNets(records, nets);
 
         conversation_.close();
-        WriteEndRecord(out);
+        WriteEndRecord(file);
         file.commit();
 
         result_.written = true;
@@ -154,7 +182,7 @@ public:
     }
 
 private:
-    void writeHeader(std::string& out, const dbx::DesignInfo& info, const std::string& designFile,
+    void writeHeader(LineSink& out, const dbx::DesignInfo& info, const std::string& designFile,
                      const NetCollection& nets, const DesignCounts& counts, std::int32_t offsetX, std::int32_t offsetY)
     {
         const Units units = choices_.units;
@@ -172,13 +200,15 @@ private:
             .padBottom = counts.padBottom,
             .connectedPins = nets.connectedPins,
             .layers = counts.layers,
-            .offsetX = FormatOffset(offsetX / UnitScale(units), units),
-            .offsetY = FormatOffset(offsetY / UnitScale(units), units),
+            .offsetX = OffsetShown(offsetX, units),
+            .offsetY = OffsetShown(offsetY, units),
         });
     }
 
-    void writeNets(RecordContext& records, const std::vector<std::int32_t>& netIds)
+    void writeNets(RecordContext& records, const NetCollection& nets)
     {
+        const std::vector<std::int32_t>& netIds = nets.netIds;
+        DistinctNetNames untiedNames;
         std::int64_t aliases = 0;
         dbx::NetRecord net;
         dbx::ItemRecord firstNode;
@@ -188,11 +218,18 @@ private:
             const dbx::DbxStatus nodeStatus = dbx_.TGetFirstNetNode(context_, netId, firstNode);
 
             std::string name = dbx::TrimNull(net.netName.field());
+            RequirePlainText(name, [netId] { return "Net id " + std::to_string(netId) + ": the net name"; });
             if (choices_.tie) {
                 TieAttribute tie = TieAttribut(dbx_, context_, net.netId);
-                if (tie.isTieNet())
+                if (tie.isTieNet()) {
+                    RequirePlainText(tie.value, [&name, netId] {
+                        return "Net " + name + " (id " + std::to_string(netId) + "): the TieNet value";
+                    });
                     name = std::move(tie.value);
+                }
             }
+            if (!nets.tied[i])
+                untiedNames.add(name, netId);
             hooks_.showStatus(NetStatusText(i, name));
 
             std::string alias;
@@ -200,7 +237,7 @@ private:
             if (NeedsAlias(name)) {
                 alias = AliasName(++aliases);
                 recordName = alias;
-                WriteAliasLine(records.file.buffer(), recordName, name);
+                WriteAliasLine(records.sink, recordName, name);
             }
             const CurrentNet current{.id = netId, .recordName = recordName, .fullName = name};
             result_.padRecords += padsxy(records, current, firstNode, nodeStatus);

@@ -66,6 +66,7 @@ struct SortEntry {
     std::size_t offset = 0;  // where the key lies in the collection's key text
     std::uint32_t length = 0;
     std::int32_t netId = 0;
+    bool tied = false;
 };
 
 std::uint64_t FoldedStart(std::string_view key) noexcept
@@ -79,25 +80,28 @@ std::uint64_t FoldedStart(std::string_view key) noexcept
 // The keys of all nets, back to back, and their entries.
 class SortKeys {
 public:
-    void add(std::string_view key, std::int32_t netId)
+    void add(std::string_view key, std::int32_t netId, bool tied)
     {
         entries_.push_back(SortEntry{.start = FoldedStart(key), .offset = text_.size(),
-                                     .length = static_cast<std::uint32_t>(key.size()), .netId = netId});
+                                     .length = static_cast<std::uint32_t>(key.size()), .netId = netId,
+                                     .tied = tied});
         text_ += key;
     }
 
-    std::vector<std::int32_t> sortedNetIds()
+    // The nets in key order, with whether each is tied.
+    void sortInto(NetCollection& collection)
     {
         std::sort(entries_.begin(), entries_.end(), [this](const SortEntry& a, const SortEntry& b) {
             if (a.start != b.start)
                 return a.start < b.start;
             return KeyLess(keyOf(a), keyOf(b));
         });
-        std::vector<std::int32_t> netIds;
-        netIds.reserve(entries_.size());
-        for (const SortEntry& entry : entries_)
-            netIds.push_back(entry.netId);
-        return netIds;
+        collection.netIds.reserve(entries_.size());
+        collection.tied.reserve(entries_.size());
+        for (const SortEntry& entry : entries_) {
+            collection.netIds.push_back(entry.netId);
+            collection.tied.push_back(entry.tied);
+        }
     }
 
 private:
@@ -160,10 +164,10 @@ NetCollection CollectNets(dbx::Dbx& dbx, dbx::DbxContext& context)
     for (; status == dbx::status::kSuccess; status = dbx.TGetNextNet(context, net)) {
         const TieAttribute tie = TieAttribut(dbx, context, net.netId);
         const std::string sortName = tie.isTieNet() ? tie.value : SortName(dbx::TrimNull(net.netName.field()));
-        keys.add(OrderKey(sortName, net.netId), net.netId);
+        keys.add(OrderKey(sortName, net.netId), net.netId, tie.isTieNet());
         collection.connectedPins = collection.connectedPins.value_or(0) + net.nodeCount;
     }
-    collection.netIds = keys.sortedNetIds();
+    keys.sortInto(collection);
     return collection;
 }
 

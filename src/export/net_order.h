@@ -29,6 +29,7 @@ bool KeyLess(std::string_view a, std::string_view b) noexcept;
 
 struct NetCollection {
     std::vector<std::int32_t> netIds;          // in output order
+    std::vector<bool> tied;                    // per entry of netIds: its first attribute is "TieNet"
     std::optional<std::int64_t> connectedPins; // sum of node counts; no value without nets
 };
 

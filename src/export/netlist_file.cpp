@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include "base/error.h"
 #include "base/replace_file.h"
-#include "export_error.h"
 #include "short_text.h"
 
 namespace nodewick::exporter {

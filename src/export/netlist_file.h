@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "file_io.h"
+#include "line_sink.h"
 
 namespace nodewick::exporter {
 
@@ -11,21 +12,21 @@ namespace nodewick::exporter {
 // renamed over it only when complete. A run that fails leaves neither a
 // half-written netlist nor a damaged earlier one; the temporary file goes away
 // with this object unless it was committed.
-class NetlistFile {
+class NetlistFile : public LineSink {
 public:
     // Creates the temporary file in the folder the netlist goes to (empty: the
     // working folder). Throws ExportError.
     NetlistFile(const std::string& folder, const std::string& fileName);
-    ~NetlistFile();
+    ~NetlistFile() override;
     NetlistFile(const NetlistFile&) = delete;
     NetlistFile& operator=(const NetlistFile&) = delete;
 
-    // Lines are appended here and reach the file in large blocks.
-    std::string& buffer() noexcept { return buffer_; }
-
-    // Writes the buffer out once it holds a block's worth. Throws ExportError.
-    void flushWhenFull()
+    // Ends the line with CR LF. Lines reach the file in large blocks. Throws
+    // ExportError.
+    void Write(std::string_view line) override
     {
+        buffer_.append(line);
+        buffer_.append("\r\n");
         if (buffer_.size() >= kBlockSize)
             flush();
     }

@@ -2,9 +2,9 @@
 
 #include "dbx/dbx.h"
 #include "product.h"
-#include "record_writer.h"
+#include "line_writer.h"
+#include "output_units.h"
 #include "short_text.h"
-#include "units.h"
 
 namespace nodewick::exporter {
 namespace {
@@ -16,7 +16,7 @@ constexpr int kNumberColumn = 17;
 
 } // namespace
 
-void WriteHeader(std::string& out, const HeaderFields& header)
+void WriteHeader(LineSink& out, const HeaderFields& header)
 {
     WriteRecord(out, {TextItem(1, "C P-CAD 2001 Version")});
     WriteRecord(out, {TextItem(1, "C DBX Version"), NumberItem(15, dbx::kDbxVersion)});
@@ -39,14 +39,14 @@ void WriteHeader(std::string& out, const HeaderFields& header)
                       TextItem(kValueColumn, "(X: ", header.offsetX, " Y: ", header.offsetY, ")")});
 }
 
-void WriteLayerLines(std::string& out, const std::vector<std::string>& layerEntries)
+void WriteLayerLines(LineSink& out, const std::vector<std::string>& layerEntries)
 {
     std::int64_t number = 0;
     for (const std::string& entry : layerEntries)
         WriteRecord(out, {TextItem(1, "C ************Layer ", Decimal(++number), " ", entry, "**********")});
 }
 
-void WriteParameterLines(std::string& out, std::string_view designFile, Units units)
+void WriteParameterLines(LineSink& out, std::string_view designFile, Units units)
 {
     WriteRecord(out, {TextItem(1, "P  VER IPC-D-356A")});
     WriteRecord(out, {TextItem(1, "P  JOB ", designFile)});
@@ -54,12 +54,12 @@ void WriteParameterLines(std::string& out, std::string_view designFile, Units un
     WriteRecord(out, {TextItem(1, "P  DIM   N")});
 }
 
-void WriteAliasLine(std::string& out, std::string_view alias, std::string_view fullName)
+void WriteAliasLine(LineSink& out, std::string_view alias, std::string_view fullName)
 {
     WriteRecord(out, {TextItem(1, "P"), TextItem(4, alias), TextItem(15, fullName)});
 }
 
-void WriteEndRecord(std::string& out)
+void WriteEndRecord(LineSink& out)
 {
     WriteRecord(out, {TextItem(1, "999")});
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "export_run.h"
+#include "line_sink.h"
 
 // The netlist's lines other than the test records: the comment header, one
 // comment line per layer, the parameter lines, the alias lines and the end
@@ -35,16 +36,16 @@ struct HeaderFields {
     std::string_view offsetY;
 };
 
-void WriteHeader(std::string& out, const HeaderFields& header);
+void WriteHeader(LineSink& out, const HeaderFields& header);
 
 // "C ************Layer n entry**********" for each entry, numbered from 1.
-void WriteLayerLines(std::string& out, const std::vector<std::string>& layerEntries);
+void WriteLayerLines(LineSink& out, const std::vector<std::string>& layerEntries);
 
-void WriteParameterLines(std::string& out, std::string_view designFile, Units units);
+void WriteParameterLines(LineSink& out, std::string_view designFile, Units units);
 
 // Declares an alias for a net name too long for the records.
-void WriteAliasLine(std::string& out, std::string_view alias, std::string_view fullName);
+void WriteAliasLine(LineSink& out, std::string_view alias, std::string_view fullName);
 
-void WriteEndRecord(std::string& out);
+void WriteEndRecord(LineSink& out);
 
 } // namespace nodewick::exporter

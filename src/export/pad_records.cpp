@@ -4,36 +4,38 @@
 
 #include "dbx/status_text.h"
 #include "dbx/trim_null.h"
-#include "test_records.h"
+#include "output_units.h"
+#include "plain_text.h"
+#include "short_text.h"
 
 namespace nodewick::exporter {
 namespace {
 
-// The record's fields hold 6 characters of the reference designator and 5 of
-// the pin designator.
-constexpr std::size_t kRefDesLength = 6;
-constexpr std::size_t kPinLength = 5;
-
-constexpr std::int32_t kTopLayer = 1;
-constexpr std::int32_t kBottomLayer = 2;
-
 std::string PadName(std::string_view refDes, std::string_view pin)
 {
     if (refDes.empty())
-        return "free pad" + (pin.empty() ? std::string() : " pin " + std::string(pin));
-    return "pad " + std::string(refDes) + "-" + std::string(pin);
+        return "free pad" + (pin.empty() ? std::string() : " pin " + Printable(pin));
+    return "pad " + Printable(refDes) + "-" + Printable(pin);
 }
 
 // The layer seen from the other side of the board; only the outer copper
 // layers have one.
 std::optional<std::int32_t> MirroredLayer(std::int32_t layerId)
 {
-    if (layerId == kTopLayer)
-        return kBottomLayer;
-    if (layerId == kBottomLayer)
-        return kTopLayer;
+    if (layerId == dbx::kTopLayerId)
+        return dbx::kBottomLayerId;
+    if (layerId == dbx::kBottomLayerId)
+        return dbx::kTopLayerId;
     return std::nullopt;
 }
+
+enum class Side { Top, Bottom };
+
+// Where the probe reaches a pad: the access code and the soldermask opening.
+struct Reach {
+    std::int64_t access = 1;
+    Soldermask soldermask = Soldermask::Top;
+};
 
 class PadWriter {
 public:
@@ -44,9 +46,13 @@ public:
     }
 
     // False when the pad's style cannot be read: the pad is left out, with a
-    // warning, rather than written with another pad's hole.
+    // warning, rather than written with another pad's hole. Throws ExportError
+    // for a designator that would break the line, or a location that does not
+    // fit its field.
     bool write()
     {
+        RequirePlainText(refDes_, [this] { return where() + ": the reference designator"; });
+        RequirePlainText(pin_, [this] { return where() + ": the pin designator"; });
         dbx::PadViaStyle style;
         if (const dbx::DbxStatus status = records_.dbx.TGetPadStyle(records_.context, node_.pad.padStyleId, style);
             status != dbx::status::kSuccess) {
@@ -54,59 +60,102 @@ public:
                  "); no test record written");
             return false;
         }
-        const ShortText<16> drill = PadDrillText(style.holeDiameter, records_.unitDivisor);
-        const ShortText<48> featureSize = drill.empty() ? surfaceFeatureSize() : ShortText<48>();
-
-        // A drilled pad through the whole board is reached from both sides;
-        // otherwise the pad's own side decides.
-        const bool bottom = node_.pad.flip == 1;
-        std::int64_t access = bottom ? records_.layers.count() : 1;
-        char soldermask = bottom ? '2' : '1';
-        if (style.startLayer == kTopLayer && style.endLayer == kBottomLayer && !drill.empty()) {
-            access = 0;
-            soldermask = '3';
+        const std::int64_t drill = DivideRoundHalfEven(style.holeDiameter, records_.unitDivisor);
+        TestRecord record{.kind = RecordKind::Pad, .netName = net_.recordName, .refDes = refDes_, .pin = pin_};
+        Reach reach;
+        if (drill == 0) {
+            const SurfaceCopper copper = surfaceCopper();
+            record.code = OperationCode::Surface;
+            record.featureSize = copper.size;
+            reach = From(copper.side);
+        } else {
+            const bool plated = style.isHolePlated != 0;
+            record.code = OperationCode::ThroughHole;
+            record.drill = Drill{.diameter = drill, .plated = plated};
+            reach = plated ? platedHoleReach(style) : unplatedHoleReach(style);
         }
-
+        record.access = reach.access;
+        record.soldermask = reach.soldermask;
         auto describe = [this] { return where(); };
-        const LocationText x = CheckedLocation(records_, node_.pad.x, records_.offsetX, 'X', describe);
-        const LocationText y = CheckedLocation(records_, node_.pad.y, records_.offsetY, 'Y', describe);
-        const std::string_view refDes = refDes_.substr(0, kRefDesLength);
-        WritePadRecord(records_.file.buffer(), {
-            .netName = net_.recordName,
-            .refDes = refDes.empty() ? std::string_view("ICT") : refDes,
-            .pin = pin_.substr(0, kPinLength),
-            .drill = drill,
-            .access = TwoDigitText(access),
-            .x = x,
-            .y = y,
-            .featureSize = featureSize,
-            .soldermask = soldermask,
-        });
-        records_.file.flushWhenFull();
+        record.x = CheckedLocation(records_, node_.pad.x, records_.offsetX, 'X', describe);
+        record.y = CheckedLocation(records_, node_.pad.y, records_.offsetY, 'Y', describe);
+        records_.write(record);
         return true;
     }
 
 private:
-    // Pad styles are drawn from the top: a surface pad of a part on the bottom
-    // side may have its copper on layer 1 only. When the pad's own side gives
-    // no shape, the mirrored layer is asked once more.
-    ShortText<48> surfaceFeatureSize()
+    struct SurfaceCopper {
+        FeatureSize size;
+        Side side = Side::Top;
+    };
+
+    Reach From(Side side) const
+    {
+        if (side == Side::Bottom)
+            return Reach{.access = records_.layers.count(), .soldermask = Soldermask::Bottom};
+        return Reach{.access = 1, .soldermask = Soldermask::Top};
+    }
+
+    // The side the pad's own flip puts it on.
+    Side flipSide() const { return node_.pad.flip == 1 ? Side::Bottom : Side::Top; }
+
+    // The side copper that the style draws on an outer layer ends up on: a
+    // flipped pad turns its style over, so the style's layer 1 lies on the
+    // bottom.
+    Side copperSide(std::int32_t layerId) const
+    {
+        const bool onTop = layerId == dbx::kTopLayerId;
+        return onTop != (node_.pad.flip == 1) ? Side::Top : Side::Bottom;
+    }
+
+    // A plated hole through the whole board is reached from both sides;
+    // otherwise the pad's own side decides.
+    Reach platedHoleReach(const dbx::PadViaStyle& style) const
+    {
+        if (style.startLayer == dbx::kTopLayerId && style.endLayer == dbx::kBottomLayerId)
+            return Reach{.access = 0, .soldermask = Soldermask::Both};
+        return From(flipSide());
+    }
+
+    // An unplated hole joins nothing from one side to the other: the pad is
+    // reached where its copper is. With copper on both outer layers it counts
+    // as reached from both; with none, as a plated hole would be.
+    Reach unplatedHoleReach(const dbx::PadViaStyle& style)
+    {
+        const bool top = shapeOn(dbx::kTopLayerId).has_value();
+        const bool bottom = shapeOn(dbx::kBottomLayerId).has_value();
+        if (top && bottom)
+            return Reach{.access = 0, .soldermask = Soldermask::Both};
+        if (top || bottom)
+            return From(copperSide(top ? dbx::kTopLayerId : dbx::kBottomLayerId));
+        return platedHoleReach(style);
+    }
+
+    // The copper of a surface pad is asked on the layer of its component's
+    // side first. A style without copper there may have it on the other outer
+    // layer: a part on the bottom whose style is drawn from the top, or a
+    // card-edge finger drawn on the far side of its part. The pad then takes
+    // that layer's shape and lies on the side that copper ends up on.
+    SurfaceCopper surfaceCopper()
     {
         const std::int32_t layer = static_cast<std::int32_t>(std::int64_t{node_.component.side} + 1);
+        Side side = flipSide();
         std::optional<dbx::ShapeRecord> shape = shapeOn(layer);
-        if (!shape) {
-            if (const std::optional<std::int32_t> mirrored = MirroredLayer(layer))
-                shape = shapeOn(*mirrored);
+        const std::optional<std::int32_t> mirrored = MirroredLayer(layer);
+        if (!shape && mirrored) {
+            shape = shapeOn(*mirrored);
+            if (shape)
+                side = copperSide(*mirrored);
         }
         if (!shape) {
             warn("pad style " + std::to_string(node_.pad.padStyleId) + " has no copper on layer " +
-                 std::to_string(layer) + (MirroredLayer(layer) ? " nor on the mirrored layer" : "") +
-                 "; written with size 0");
+                 std::to_string(layer) + (mirrored ? " nor on the mirrored layer" : "") + "; written with size 0");
             shape = dbx::ShapeRecord{};
         }
-        const SizeText width = size(shape->width, "width");
-        const SizeText height = size(shape->height, "height");
-        return FeatureSizeText(width.digits, height.digits, RotationText(node_.pad.rotation));
+        return SurfaceCopper{.size = FeatureSize{.width = size(shape->width, "width"),
+                                                 .height = size(shape->height, "height"),
+                                                 .rotation = node_.pad.rotation},
+                             .side = side};
     }
 
     // The shape on one layer, when the query succeeds with any copper.
@@ -120,14 +169,20 @@ private:
         return shape;
     }
 
-    SizeText size(std::int32_t databaseUnits, const char* what)
+    // Whole output units, limited to what the four-digit field holds; a
+    // limited size is told to the user.
+    std::int64_t size(std::int32_t databaseUnits, const char* what)
     {
-        SizeText text = PadSizeText(databaseUnits, records_.unitDivisor);
-        if (text.clamped)
-            warn(std::string("the ") + what + " " + std::to_string(databaseUnits / records_.unitDivisor) + " " +
+        const std::int64_t units = TruncatedOutputUnits(databaseUnits, records_.unitDivisor);
+        const std::int64_t written = units < 0 ? 0 : units > kLargestPadSize ? kLargestPadSize : units;
+        if (written != units) {
+            ShortText<8> digits;
+            digits.appendZeroFilled(static_cast<std::uint64_t>(written), 4);
+            warn(std::string("the ") + what + " " + std::to_string(units) + " " +
                  std::string(OutputUnitText(records_.units)) + " does not fit the four-digit size field; written as " +
-                 std::string(text.digits.view()));
-        return text;
+                 std::string(digits.view()));
+        }
+        return written;
     }
 
     std::string where() const { return "Net " + std::string(net_.fullName) + ", " + PadName(refDes_, pin_); }

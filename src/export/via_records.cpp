@@ -3,13 +3,10 @@
 #include <optional>
 
 #include "dbx/status_text.h"
-#include "test_records.h"
+#include "output_units.h"
 
 namespace nodewick::exporter {
 namespace {
-
-constexpr std::int32_t kTopLayer = 1;
-constexpr std::int32_t kBottomLayer = 2;
 
 // Which outer side a surface via is probed from.
 enum class Side { Top, Bottom };
@@ -26,73 +23,71 @@ public:
     bool write()
     {
         auto describe = [this] { return where(); };
-        const LocationText x = CheckedLocation(records_, via_.x, records_.offsetX, 'X', describe);
-        const LocationText y = CheckedLocation(records_, via_.y, records_.offsetY, 'Y', describe);
+        const std::int64_t x = CheckedLocation(records_, via_.x, records_.offsetX, 'X', describe);
+        const std::int64_t y = CheckedLocation(records_, via_.y, records_.offsetY, 'Y', describe);
         dbx::PadViaStyle style;
         if (const dbx::DbxStatus status = records_.dbx.TGetViaStyle(records_.context, via_.viaStyleId, style);
             status != dbx::status::kSuccess) {
             warn("its style cannot be read (" + dbx::StatusText(status) + "); no test record written");
             return false;
         }
-        const ViaDrill drill = ViaDrillDigits(style.holeDiameter, records_.unitDivisor);
-        if (drill.surface)
-            writeSurface(x, y);
-        else if (style.startLayer == kTopLayer && style.endLayer == kBottomLayer)
-            writeThrough(x, y, drill);
+        TestRecord record{.kind = RecordKind::Via, .netName = net_.recordName, .x = x, .y = y};
+        // A drill of a single digit in output units is no real hole.
+        const std::int64_t drill = DivideRoundHalfEven(style.holeDiameter, records_.unitDivisor);
+        if (drill >= 0 && drill <= 9)
+            fillSurface(record);
+        else if (style.startLayer == dbx::kTopLayerId && style.endLayer == dbx::kBottomLayerId)
+            fillThrough(record, drill);
         else
-            writeBlindOrBuried(x, y, drill, style);
-        records_.file.flushWhenFull();
+            fillBlindOrBuried(record, drill, style);
+        records_.write(record);
         return true;
     }
 
 private:
-    void writeThrough(const LocationText& x, const LocationText& y, const ViaDrill& drill)
+    static void fillThrough(TestRecord& record, std::int64_t drill)
     {
-        WriteViaRecord(records_.file.buffer(), {.kind = ViaKind::Through, .netName = net_.recordName,
-                                                .drillDigits = drill.digits, .access = "00", .x = x, .y = y,
-                                                .featureSize = "", .soldermask = "S0", .startPosition = "",
-                                                .endPosition = ""});
+        record.code = OperationCode::ThroughHole;
+        record.drill = Drill{.diameter = drill, .plated = true};
+        record.access = 0;
+        record.soldermask = Soldermask::Neither;
     }
 
     // The access code is the side the hole opens on: 01 from the top, the
     // bottom layer's position from the bottom, else the start layer's position.
-    void writeBlindOrBuried(const LocationText& x, const LocationText& y, const ViaDrill& drill,
-                            const dbx::PadViaStyle& style)
+    void fillBlindOrBuried(TestRecord& record, std::int64_t drill, const dbx::PadViaStyle& style)
     {
         const std::int64_t start = position(style.startLayer, "start");
         const std::int64_t end = position(style.endLayer, "end");
         std::int64_t access = start;
-        if (style.startLayer == kTopLayer)
+        if (style.startLayer == dbx::kTopLayerId)
             access = 1;
-        else if (style.endLayer == kBottomLayer)
+        else if (style.endLayer == dbx::kBottomLayerId)
             access = records_.layers.count();
-        WriteViaRecord(records_.file.buffer(), {.kind = ViaKind::BlindOrBuried, .netName = net_.recordName,
-                                                .drillDigits = drill.digits, .access = TwoDigitText(access),
-                                                .x = x, .y = y, .featureSize = "", .soldermask = "S0",
-                                                .startPosition = TwoDigitText(start),
-                                                .endPosition = TwoDigitText(end)});
+        record.code = OperationCode::BlindOrBuried;
+        record.drill = Drill{.diameter = drill, .plated = true};
+        record.access = access;
+        record.soldermask = Soldermask::Neither;
+        record.layers = LayerRange{.start = start, .end = end};
     }
 
-    void writeSurface(const LocationText& x, const LocationText& y)
+    void fillSurface(TestRecord& record)
     {
         // Either outer layer with copper puts the via on the side its flip
         // says; a via without copper on either takes that side as well.
         dbx::ShapeRecord shape;
-        const bool onTop = queryShape(kTopLayer, shape);
-        const bool onBottom = queryShape(kBottomLayer, shape);
+        const bool onTop = queryShape(dbx::kTopLayerId, shape);
+        const bool onBottom = queryShape(dbx::kBottomLayerId, shape);
         Side side = via_.flip == 1 ? Side::Bottom : Side::Top;
         if (via_.flip != 0 && via_.flip != 1 && (onTop || onBottom))
             side = onBottom ? Side::Bottom : Side::Top;
         if (shape.width == 0 && shape.height == 0)
             warn("its style has no copper on layer 1 or 2; written with size 0");
-        const std::int64_t access = side == Side::Bottom ? records_.layers.count() : 1;
-        const SizeText width = size(shape.width, "width");
-        const SizeText height = size(shape.height, "height");
-        WriteViaRecord(records_.file.buffer(),
-                       {.kind = ViaKind::Surface, .netName = net_.recordName, .drillDigits = "",
-                        .access = TwoDigitText(access), .x = x, .y = y,
-                        .featureSize = FeatureSizeText(width.digits, height.digits, RotationText(via_.rotation)),
-                        .soldermask = side == Side::Bottom ? "S2" : "S1", .startPosition = "", .endPosition = ""});
+        record.code = OperationCode::Surface;
+        record.access = side == Side::Bottom ? records_.layers.count() : 1;
+        record.featureSize = FeatureSize{.width = size(shape.width, "width"), .height = size(shape.height, "height"),
+                                         .rotation = via_.rotation};
+        record.soldermask = side == Side::Bottom ? Soldermask::Bottom : Soldermask::Top;
     }
 
     // Asks the shape on one layer. The shape written is the last one found,
@@ -119,12 +114,14 @@ private:
         return 0;
     }
 
-    SizeText size(std::int32_t databaseUnits, const char* what)
+    // Whole output units; a negative size is written as 0, and told.
+    std::int64_t size(std::int32_t databaseUnits, const char* what)
     {
-        SizeText text = ViaSizeText(databaseUnits, records_.unitDivisor);
-        if (text.clamped)
-            warn(std::string("its ") + what + " is negative; written as " + std::string(text.digits.view()));
-        return text;
+        const std::int64_t units = TruncatedOutputUnits(databaseUnits, records_.unitDivisor);
+        if (units >= 0)
+            return units;
+        warn(std::string("its ") + what + " is negative; written as 0000");
+        return 0;
     }
 
     std::string where() const

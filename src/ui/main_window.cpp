@@ -10,20 +10,11 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <optional>
-#include <vector>
+#include <QSignalBlocker>
 
 #include "about_box.h"
 #include "code_page.h"
 #include "contact_line.h"
-#include "dbx/status_text.h"
-#include "dbx/trim_null.h"
-#include "export/design_names.h"
-#include "export/export_run.h"
-#include "export/layer_list.h"
-#include "export/settings_file.h"
-#include "layer_order.h"
 #include "offset_dialog.h"
 #include "twips.h"
 
@@ -31,16 +22,10 @@ namespace nodewick::ui {
 
 namespace {
 
-// The client area at start, in twips.
-constexpr int kClientWidth = 6240;
-constexpr int kClientHeight = 3345;
-// More and Less set the outer width; the window was laid out with borders of
-// 48 twips in all, so the narrow outer width leaves exactly the client width
-// of the start, ending where Frame6 begins. The window manager's real border
-// comes on top of that, so the narrow layout hides Frame6 and List3 whatever
-// border (or none, as under a bare X server) the desktop draws.
-constexpr int kWideOuterWidth = 8000;
-constexpr int kNarrowOuterWidth = 6288;
+// The layout was made for borders of 48 twips in all, the difference of the
+// narrow outer width and the client width. The window manager's real border
+// comes on top of the client width, so the narrow layout hides Frame6 and
+// List3 whatever border (or none, as under a bare X server) the desktop draws.
 constexpr int kBorderAllowance = kNarrowOuterWidth - kClientWidth;
 
 // The layout's dark blue for the format name.
@@ -54,15 +39,6 @@ void MakeBold(QWidget* control)
     QFont font = control->font();
     font.setBold(true);
     control->setFont(font);
-}
-
-std::vector<std::string> Entries(const QListWidget* list)
-{
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(list->count()));
-    for (int row = 0; row < list->count(); ++row)
-        entries.push_back(ToCodePage(list->item(row)->text()));
-    return entries;
 }
 
 void ShowEntries(QListWidget* list, const std::vector<std::string>& entries)
@@ -80,22 +56,10 @@ std::optional<std::size_t> SelectedRow(const QListWidget* list)
     return static_cast<std::size_t>(list->row(selected.front()));
 }
 
-// Writes the moved texts back in place; the list keeps its items, so only the
-// texts and the selection change.
-void ShowOrder(QListWidget* list, const LayerOrder& order)
-{
-    for (std::size_t row = 0; row < order.entries.size(); ++row)
-        list->item(static_cast<int>(row))->setText(FromCodePage(order.entries[row]));
-    if (order.selected)
-        list->setCurrentRow(static_cast<int>(*order.selected));
-    else
-        list->clearSelection();
-}
-
 } // namespace
 
-Pcad::Pcad(dbx::Dbx& dbx, WindowServices services, QWidget* parent)
-    : QMainWindow(parent), dbx_(dbx), services_(std::move(services))
+Pcad::Pcad(dbx::Dbx& dbx, WindowServices services, const std::vector<std::string>& notes, QWidget* parent)
+    : QMainWindow(parent), model_(dbx, *this, std::move(services))
 {
     setObjectName(QStringLiteral("Pcad"));
     setWindowTitle(tr("Nodewick-356A"));
@@ -104,15 +68,11 @@ Pcad::Pcad(dbx::Dbx& dbx, WindowServices services, QWidget* parent)
     setFont(controlFont);
     buildControls();
     buildMenu();
-    offset_ = new Offset(
-        [this] { return option1_->isChecked() ? exporter::Units::Mils : exporter::Units::Millimetres; },
-        services_.beep, this);
-    connect(offset_, &Offset::unitsLocked, this, &Pcad::lockUnits);
-    const int dpiX = logicalDpiX();
-    const int dpiY = logicalDpiY();
-    setFixedSize(TwipsToPixels(kClientWidth, dpiX),
-                 menuBar()->sizeHint().height() + TwipsToPixels(kClientHeight, dpiY));
-    startUp();
+    offset_ = new Offset(model_, this);
+    bindControls();
+    setFixedSize(TwipsToPixels(kClientWidth, logicalDpiX()),
+                 menuBar()->sizeHint().height() + TwipsToPixels(kClientHeight, logicalDpiY()));
+    model_.startUp(notes);
 }
 
 template <typename Control, typename... Caption>
@@ -133,26 +93,24 @@ void Pcad::buildControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    frame1_ = add<QGroupBox>("Frame1", client, {120, 480, 3012, 612}, tr("Status"));
-    statusLabel_ = add<QLabel>("Status_label", frame1_, {120, 240, 2772, 252});
+    auto* frame1 = add<QGroupBox>("Frame1", client, {120, 480, 3012, 612}, tr("Status"));
+    statusLabel_ = add<QLabel>("Status_label", frame1, {120, 240, 2772, 252});
 
-    frame2_ = add<QGroupBox>("Frame2", client, {120, 1200, 3012, 612}, tr("File"));
-    statusLabel3_ = add<QLabel>("Status_label3", frame2_, {120, 240, 2772, 252});
+    auto* frame2 = add<QGroupBox>("Frame2", client, {120, 1200, 3012, 612}, tr("File"));
+    statusLabel3_ = add<QLabel>("Status_label3", frame2, {120, 240, 2772, 252});
 
-    frame_ = add<QGroupBox>("Frame", client, {3360, 480, 975, 972}, tr("&Units"));
-    option1_ = add<QRadioButton>("Option1", frame_, {120, 240, 612, 252}, tr("mils"));
-    option1_->setChecked(true);
-    option2_ = add<QRadioButton>("Option2", frame_, {120, 600, 612, 252}, tr("mm"));
+    auto* frame = add<QGroupBox>("Frame", client, {3360, 480, 975, 972}, tr("&Units"));
+    option1_ = add<QRadioButton>("Option1", frame, {120, 240, 612, 252}, tr("mils"));
+    option2_ = add<QRadioButton>("Option2", frame, {120, 600, 612, 252}, tr("mm"));
 
-    frame3_ = add<QGroupBox>("Frame3", client, {3360, 1680, 975, 612}, tr("O&ption"));
-    check1_ = add<QCheckBox>("Check1", frame3_, {120, 240, 612, 192}, tr("Tie"));
-    check1_->setChecked(true);
+    auto* frame3 = add<QGroupBox>("Frame3", client, {3360, 1680, 975, 612}, tr("O&ption"));
+    check1_ = add<QCheckBox>("Check1", frame3, {120, 240, 612, 192}, tr("Tie"));
 
-    frame4_ = add<QGroupBox>("Frame4", client, {3360, 2520, 975, 612}, tr("S&creen"));
-    check2_ = add<QCheckBox>("Check2", frame4_, {120, 240, 735, 252}, tr("View"));
+    auto* frame4 = add<QGroupBox>("Frame4", client, {3360, 2520, 975, 612}, tr("S&creen"));
+    check2_ = add<QCheckBox>("Check2", frame4, {120, 240, 735, 252}, tr("View"));
 
     // The layer list and its buttons lie over Frame5, not inside it.
-    frame5_ = add<QGroupBox>("Frame5", client, {4440, 480, 1572, 2652}, tr("Layers"));
+    add<QGroupBox>("Frame5", client, {4440, 480, 1572, 2652}, tr("Layers"));
     list2_ = add<QListWidget>("List2", client, {4560, 720, 1332, 1425});
     list2_->setSelectionMode(QAbstractItemView::SingleSelection);
     command1_ = add<QPushButton>("Command1", client, {4560, 2400, 612, 252}, tr("Up"));
@@ -160,7 +118,7 @@ void Pcad::buildControls()
     command5_ = add<QPushButton>("Command5", client, {4560, 2760, 1332, 252}, tr("Reload"));
 
     // The wide part, uncovered by More.
-    frame6_ = add<QGroupBox>("Frame6", client, {6240, 480, 1572, 2052}, tr("ViaStyle"));
+    add<QGroupBox>("Frame6", client, {6240, 480, 1572, 2052}, tr("ViaStyle"));
     list3_ = add<QListWidget>("List3", client, {6360, 720, 1332, 1425});
     list3_->setSelectionMode(QAbstractItemView::SingleSelection);
 
@@ -168,35 +126,25 @@ void Pcad::buildControls()
     exit_ = add<QPushButton>("Exit", client, {1200, 2760, 855, 372}, tr("&End"));
     command3_ = add<QPushButton>("Command3", client, {2280, 2760, 855, 372}, tr("&More>>"));
     command4_ = add<QPushButton>("Command4", client, {2280, 2760, 855, 372}, tr("<<&Less"));
-    command4_->hide();
     for (QPushButton* button : {start_, exit_, command3_, command4_})
         MakeBold(button);
 
     // The export keeps its sorted work list to itself; the hidden list stays
     // as the window's place for it.
-    list1_ = add<QListWidget>("List1", client, {5160, 120, 252, 255});
-    list1_->setSortingEnabled(true);
-    list1_->hide();
+    auto* list1 = add<QListWidget>("List1", client, {5160, 120, 252, 255});
+    list1->setSortingEnabled(true);
+    list1->hide();
 
-    label1_ = add<QLabel>("Label1", client, {2280, 120, 1815, 375}, tr("IPC-D-356A"));
-    QFont titleFont = label1_->font();
+    auto* label1 = add<QLabel>("Label1", client, {2280, 120, 1815, 375}, tr("IPC-D-356A"));
+    QFont titleFont = label1->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(kTitlePointSize);
-    label1_->setFont(titleFont);
-    QPalette titlePalette = label1_->palette();
+    label1->setFont(titleFont);
+    QPalette titlePalette = label1->palette();
     titlePalette.setColor(QPalette::WindowText, kTitleBlue);
-    label1_->setPalette(titlePalette);
+    label1->setPalette(titlePalette);
 
-    label6_ = add<QLabel>("Label6", client, {240, 2160, 3255, 255}, ContactLine());
-    MakeBold(label6_);
-
-    connect(start_, &QPushButton::clicked, this, &Pcad::start);
-    connect(exit_, &QPushButton::clicked, this, &Pcad::end);
-    connect(command3_, &QPushButton::clicked, this, &Pcad::more);
-    connect(command4_, &QPushButton::clicked, this, &Pcad::less);
-    connect(command5_, &QPushButton::clicked, this, &Pcad::fillLayerList);
-    connect(command1_, &QPushButton::clicked, this, &Pcad::moveEntryUp);
-    connect(command2_, &QPushButton::clicked, this, &Pcad::moveEntryDown);
+    MakeBold(add<QLabel>("Label6", client, {240, 2160, 3255, 255}, ContactLine()));
 }
 
 void Pcad::buildMenu()
@@ -204,85 +152,108 @@ void Pcad::buildMenu()
     QMenuBar* bar = menuBar();
     ictOpt_ = bar->addAction(tr("&ICT"));
     ictOpt_->setObjectName(QStringLiteral("ICT_OPT"));
-    // Shown for its place in the bar; nothing ever makes it available.
-    ictOpt_->setEnabled(false);
-    offsetMenu_ = bar->addAction(tr("&Offset"));
-    offsetMenu_->setObjectName(QStringLiteral("Offset_1"));
-    helpMenu_ = bar->addAction(tr("&About"));
-    helpMenu_->setObjectName(QStringLiteral("Help_1"));
-    connect(offsetMenu_, &QAction::triggered, this, [this] { offset_->showAndReformat(); });
-    connect(helpMenu_, &QAction::triggered, this, &Pcad::showAbout);
+    QAction* offsetMenu = bar->addAction(tr("&Offset"));
+    offsetMenu->setObjectName(QStringLiteral("Offset_1"));
+    QAction* helpMenu = bar->addAction(tr("&About"));
+    helpMenu->setObjectName(QStringLiteral("Help_1"));
+    connect(offsetMenu, &QAction::triggered, this, [this] { model_.openOffsetDialog(); });
+    connect(helpMenu, &QAction::triggered, this, [this] { model_.openAboutBox(); });
 }
 
-void Pcad::showStatus(const std::string& message)
+// Clicks and toggles by the user go to the model; the model's own changes
+// are made with the controls' signals held back.
+void Pcad::bindControls()
 {
-    setStatusLine(QString::fromStdString(message));
+    connect(option1_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            model_.unitsChosen(exporter::Units::Mils);
+    });
+    connect(option2_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            model_.unitsChosen(exporter::Units::Millimetres);
+    });
+    connect(check1_, &QCheckBox::toggled, this, [this](bool on) { model_.tieChosen(on); });
+    connect(check2_, &QCheckBox::toggled, this, [this](bool on) { model_.viewChosen(on); });
+    connect(list2_, &QListWidget::itemSelectionChanged, this, [this] { model_.layerSelected(SelectedRow(list2_)); });
+    connect(start_, &QPushButton::clicked, this, [this] { model_.start(); });
+    connect(exit_, &QPushButton::clicked, this, [this] { model_.end(); });
+    connect(command3_, &QPushButton::clicked, this, [this] { model_.more(); });
+    connect(command4_, &QPushButton::clicked, this, [this] { model_.less(); });
+    connect(command5_, &QPushButton::clicked, this, [this] { model_.reload(); });
+    connect(command1_, &QPushButton::clicked, this, [this] { model_.moveUp(); });
+    connect(command2_, &QPushButton::clicked, this, [this] { model_.moveDown(); });
 }
 
-void Pcad::setStatusLine(const QString& text)
+void Pcad::closeEvent(QCloseEvent* event)
 {
-    statusLabel_->setText(text);
-    // A message of the program's own is often longer than the line.
-    statusLabel_->setToolTip(text);
+    model_.end();
+    event->accept();
 }
 
-void Pcad::startUp()
+QWidget* Pcad::widget(Control control) const
 {
-    offset_->setTexts(QStringLiteral("0"), QStringLiteral("0"));
-    statusLabel3_->clear();
-    start_->setEnabled(false);
-
-    dbx_.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context_);
-    conversationOpen_ = true;
-    dbx::DesignInfo info;
-    dbxStatus_ = dbx_.TGetDesignInfo(context_, info);
-    setStatusLine(FromCodePage(dbx::StatusText(dbxStatus_)));
-    // After a failed read the record is still empty, and so is the file line.
-    const exporter::DesignNames names = exporter::DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
-    statusLabel3_->setText(FromCodePage(names.file));
-    if (dbxStatus_ != dbx::status::kSuccess)
-        return;
-
-    fillLayerList();
-    restoreLayerOrder(names.folder);
-    fillViaStyleList();
-    start_->setEnabled(true);
-}
-
-void Pcad::fillLayerList()
-{
-    ShowEntries(list2_, exporter::FillLayerList(dbx_, context_));
-}
-
-void Pcad::restoreLayerOrder(const std::string& designFolder)
-{
-    try {
-        if (const auto saved = exporter::ReadSettingsFile(designFolder))
-            ShowEntries(list2_, *saved);
-    } catch (const exporter::SettingsFileError& error) {
-        // The design's own layer order stays; the engineer learns why the
-        // saved one did not come back.
-        showStatus(error.what());
+    switch (control) {
+    case Control::Option1: return option1_;
+    case Control::Option2: return option2_;
+    case Control::Check1: return check1_;
+    case Control::Check2: return check2_;
+    case Control::Command1: return command1_;
+    case Control::Command2: return command2_;
+    case Control::Command3: return command3_;
+    case Control::Command4: return command4_;
+    case Control::Command5: return command5_;
+    case Control::Start: return start_;
+    case Control::ICT_OPT: break;
     }
+    return nullptr;
 }
 
-void Pcad::fillViaStyleList()
+void Pcad::setStatusText(const std::string& text)
 {
-    ShowEntries(list3_, exporter::FillViaStyleList(dbx_, context_));
+    const QString shown = FromCodePage(text);
+    statusLabel_->setText(shown);
+    // A message of the program's own is often longer than the line.
+    statusLabel_->setToolTip(shown);
 }
 
-void Pcad::moveEntryUp()
+void Pcad::setFileText(const std::string& text)
 {
-    LayerOrder order{Entries(list2_), SelectedRow(list2_)};
-    MoveEntryUp(order);
-    ShowOrder(list2_, order);
+    statusLabel3_->setText(FromCodePage(text));
 }
 
-void Pcad::moveEntryDown()
+void Pcad::showLayerList(const std::vector<std::string>& entries, std::optional<std::size_t> selected)
 {
-    LayerOrder order{Entries(list2_), SelectedRow(list2_)};
-    MoveEntryDown(order);
-    ShowOrder(list2_, order);
+    const QSignalBlocker quiet(list2_);
+    ShowEntries(list2_, entries);
+    if (selected)
+        list2_->setCurrentRow(static_cast<int>(*selected));
+    else
+        list2_->clearSelection();
+}
+
+void Pcad::showViaStyles(const std::vector<std::string>& names)
+{
+    ShowEntries(list3_, names);
+}
+
+void Pcad::setControlEnabled(Control control, bool enabled)
+{
+    if (control == Control::ICT_OPT)
+        ictOpt_->setEnabled(enabled);
+    else
+        widget(control)->setEnabled(enabled);
+}
+
+void Pcad::setControlVisible(Control control, bool visible)
+{
+    widget(control)->setVisible(visible);
+}
+
+void Pcad::setControlChecked(Control control, bool checked)
+{
+    auto* button = qobject_cast<QAbstractButton*>(widget(control));
+    const QSignalBlocker quiet(button);
+    button->setChecked(checked);
 }
 
 void Pcad::setOuterWidth(int twips)
@@ -290,93 +261,28 @@ void Pcad::setOuterWidth(int twips)
     setFixedWidth(TwipsToPixels(twips - kBorderAllowance, logicalDpiX()));
 }
 
-void Pcad::more()
+void Pcad::setOffsetText(OffsetBox box, const std::string& text)
 {
-    command3_->hide();
-    command4_->show();
-    setOuterWidth(kWideOuterWidth);
+    offset_->setText(box, FromCodePage(text));
 }
 
-void Pcad::less()
+void Pcad::showOffsetDialog()
 {
-    command4_->hide();
-    command3_->show();
-    setOuterWidth(kNarrowOuterWidth);
+    offset_->show();
+    offset_->raise();
+    offset_->activateWindow();
 }
 
-void Pcad::showAbout()
+void Pcad::hideOffsetDialog()
+{
+    offset_->hide();
+}
+
+void Pcad::showAboutBox()
 {
     if (!about_)
         about_ = new Form2(this);
     about_->show();
-}
-
-void Pcad::lockUnits()
-{
-    option1_->setEnabled(false);
-    option2_->setEnabled(false);
-}
-
-void Pcad::end()
-{
-    if (ended_)
-        return;
-    ended_ = true;
-    // A failed close (no design was ever open) does not keep the program alive.
-    if (conversationOpen_)
-        dbxStatus_ = dbx_.TCloseDesign(context_, "");
-    conversationOpen_ = false;
-    services_.quit();
-}
-
-void Pcad::closeEvent(QCloseEvent* event)
-{
-    end();
-    event->accept();
-}
-
-void Pcad::disableForExport()
-{
-    for (QWidget* control : std::initializer_list<QWidget*>{check1_, command1_, command2_, command3_, command4_,
-                                                            command5_, option1_, option2_, check2_, start_})
-        control->setEnabled(false);
-}
-
-void Pcad::start()
-{
-    disableForExport();
-    exporter::ExportChoices choices{
-        .units = option1_->isChecked() ? exporter::Units::Mils : exporter::Units::Millimetres,
-        .tie = check1_->isChecked(),
-        .view = check2_->isChecked(),
-        .offsetXText = ToCodePage(offset_->xText()),
-        .offsetYText = ToCodePage(offset_->yText()),
-        .layerList = Entries(list2_),
-    };
-    std::optional<std::string> viewerError;
-    const exporter::ExportHooks hooks{
-        .showStatus = [this](const std::string& text) { setStatusLine(FromCodePage(text)); },
-        .showFile = [this](const std::string& text) { statusLabel3_->setText(FromCodePage(text)); },
-        .dateTimeText = services_.dateTimeText,
-        .openInViewer = [this, &viewerError](const std::string& path) { viewerError = services_.openInViewer(path); },
-    };
-    const exporter::ExportResult result = exporter::RunExport(dbx_, context_, dbxStatus_, choices, hooks);
-    // The run closes the conversation on every way out.
-    conversationOpen_ = false;
-    for (const std::string& warning : result.warnings)
-        services_.warn(warning);
-    if (!result.written) {
-        // The window stays open so the engineer can read why; End closes it.
-        showStatus(result.error);
-        return;
-    }
-    if (viewerError) {
-        // The file is written, but the engineer asked to see it: say why the
-        // editor did not come up instead of vanishing.
-        showStatus(*viewerError);
-        return;
-    }
-    end();
 }
 
 } // namespace nodewick::ui

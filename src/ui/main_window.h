@@ -4,13 +4,15 @@
 #include <QRect>
 
 #include <string>
+#include <vector>
 
 #include "dbx/dbx.h"
+#include "window_model.h"
 #include "window_services.h"
+#include "window_view.h"
 
 class QAction;
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -24,17 +26,16 @@ class Offset;
 // "Nodewick-356A", the one window the engineer works in: DBX status and design
 // file, units, Tie, View, the layer order the tester will see, and Start.
 // Controls carry the names the rest of the system knows them by (Start, List2,
-// Option1, ...) as object names. The start-up sequence runs in the constructor,
-// before the window is first shown.
-class Pcad final : public QMainWindow {
+// Option1, ...) as object names. The window only binds its Qt controls to the
+// behaviour in WindowModel; the start-up sequence runs in the constructor,
+// before the window is first shown. `notes` are the program's own messages
+// for the status line (a design file's warnings, or why it did not load).
+class Pcad final : public QMainWindow, private WindowView {
     Q_OBJECT
 
 public:
-    Pcad(dbx::Dbx& dbx, WindowServices services, QWidget* parent = nullptr);
-
-    // Puts a message of the program's own (a design file that would not load)
-    // in the status line.
-    void showStatus(const std::string& message);
+    Pcad(dbx::Dbx& dbx, WindowServices services, const std::vector<std::string>& notes = {},
+         QWidget* parent = nullptr);
 
     Offset& offsetDialog() const { return *offset_; }
 
@@ -46,64 +47,47 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void bindControls();
     // Makes a control of that object name in `parent`, placed by its twips.
     template <typename Control, typename... Caption>
     Control* add(const char* name, QWidget* parent, QRect twips, Caption&&... caption);
-    void setOuterWidth(int twips);
-    void setStatusLine(const QString& text);
 
-    void startUp();
-    void fillLayerList();
-    void restoreLayerOrder(const std::string& designFolder);
-    void fillViaStyleList();
-    void moveEntryUp();
-    void moveEntryDown();
-    void more();
-    void less();
-    void end();
-    void start();
-    void showAbout();
-    void lockUnits();
-    void disableForExport();
+    // WindowView
+    void setStatusText(const std::string& text) override;
+    void setFileText(const std::string& text) override;
+    void showLayerList(const std::vector<std::string>& entries, std::optional<std::size_t> selected) override;
+    void showViaStyles(const std::vector<std::string>& names) override;
+    void setControlEnabled(Control control, bool enabled) override;
+    void setControlVisible(Control control, bool visible) override;
+    void setControlChecked(Control control, bool checked) override;
+    void setOuterWidth(int twips) override;
+    void setOffsetText(OffsetBox box, const std::string& text) override;
+    void showOffsetDialog() override;
+    void hideOffsetDialog() override;
+    void showAboutBox() override;
 
-    dbx::Dbx& dbx_;
-    WindowServices services_;
-    dbx::DbxContext context_;
-    dbx::DbxStatus dbxStatus_ = dbx::status::kSuccess;
-    bool conversationOpen_ = false;
-    bool ended_ = false;
+    QWidget* widget(Control control) const;
 
+    WindowModel model_;
     Offset* offset_ = nullptr;
     Form2* about_ = nullptr;
 
-    QGroupBox* frame1_ = nullptr;
     QLabel* statusLabel_ = nullptr;
-    QGroupBox* frame2_ = nullptr;
     QLabel* statusLabel3_ = nullptr;
-    QGroupBox* frame_ = nullptr;
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
-    QGroupBox* frame3_ = nullptr;
     QCheckBox* check1_ = nullptr;
-    QGroupBox* frame4_ = nullptr;
     QCheckBox* check2_ = nullptr;
-    QGroupBox* frame5_ = nullptr;
     QListWidget* list2_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* command5_ = nullptr;
-    QGroupBox* frame6_ = nullptr;
     QListWidget* list3_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* exit_ = nullptr;
     QPushButton* command3_ = nullptr;
     QPushButton* command4_ = nullptr;
-    QListWidget* list1_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label6_ = nullptr;
     QAction* ictOpt_ = nullptr;
-    QAction* offsetMenu_ = nullptr;
-    QAction* helpMenu_ = nullptr;
 };
 
 } // namespace nodewick::ui

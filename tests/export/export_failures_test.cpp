@@ -41,6 +41,22 @@ TEST(ExportFailures, ViaLocationBeyondSixDigitsNamesTheVia)
     EXPECT_EQ(harness.filesLeft(), Lines{"Nodewick.ini"});
 }
 
+// The largest location plus the largest offset is summed without wrapping
+// around: 2 * 2147483647 database units are 42949672.94 units of 0.001 mm.
+TEST(ExportFailures, LocationPlusOffsetDoesNotWrapAround)
+{
+    ExportHarness harness;
+    harness.choices.units = Units::Millimetres;
+    harness.choices.offsetXText = "21474.83647";
+    design::Node pad = Pad("U1", "1", kSmdPad, 0, 0);
+    pad.x = 2147483647;
+    harness.design.nets = {Net(1, "N", {pad})};
+    const ExportResult result = harness.run();
+    EXPECT_FALSE(result.written);
+    EXPECT_EQ(result.error, "Net N, pad U1-1: the X location comes to 42949673 units of 0.001 mm, more than "
+                            "the six digits a test record holds");
+}
+
 TEST(ExportFailures, FailedRunLeavesTheEarlierNetlistAsItWas)
 {
     ExportHarness harness;

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "design/design.h"
-#include "design/stand_in_editor.h"
 #include "export/export_run.h"
-#include "export/layer_list.h"
+#include "start/start_up.h"
 #include "temp_folder.h"
 
 // Runs the export over a design built in the test, the way the window does it:
-// the stand-in editor holds the design open, the layer list is filled from it
-// unless the test sets one, and every hook records what it was given.
+// the program's start-up holds the design open in the stand-in editor, its
+// layer list is taken over unless the test sets one, and every hook records
+// what it was given.
 namespace nodewick::testing {
 
 // Ten-thousandths of an inch (the output unit with mils chosen) in database units.
@@ -107,23 +107,21 @@ public:
     // Runs one export; layerList, when left empty, is filled from the design.
     exporter::ExportResult run(bool fillLayerList = true)
     {
-        design::StandInEditor stillOpen(designOpen ? std::optional<design::Design>(design) : std::nullopt);
-        dbx::DbxContext context;
-        stillOpen.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
-        dbx::DesignInfo info;
-        const dbx::DbxStatus status = stillOpen.TGetDesignInfo(context, info);
-        if (fillLayerList && choices.layerList.empty() && status == dbx::status::kSuccess)
-            choices.layerList = exporter::FillLayerList(stillOpen, context);
+        start::Started started = start::StartUp(designOpen ? std::optional<design::Design>(design) : std::nullopt);
+        start::Conversation& conversation = started.conversation;
+        if (fillLayerList && choices.layerList.empty())
+            choices.layerList = conversation.layerList;
         const exporter::ExportHooks hooks{
             .showStatus = [this](const std::string& text) { statuses.push_back(text); },
             .showFile = [this](const std::string& text) { shownFiles.push_back(text); },
             .dateTimeText = [] { return std::string("03/08/24 14:05:00"); },
             .openInViewer = [this](const std::string& path) { viewed.push_back(path); },
         };
-        exporter::ExportResult result = exporter::RunExport(stillOpen, context, status, choices, hooks);
+        exporter::ExportResult result =
+            exporter::RunExport(*started.editor, conversation.context, conversation.status, choices, hooks);
         dbx::NetRecord net;
         conversationClosedAfterRun =
-            stillOpen.TGetFirstNet(context, net) == dbx::status::kNoConnection;
+            started.editor->TGetFirstNet(conversation.context, net) == dbx::status::kNoConnection;
         return result;
     }
 

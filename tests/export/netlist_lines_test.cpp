@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/line_collector.h"
+
 namespace nodewick::exporter {
 namespace {
+
+using testing::LineCollector;
 
 // Expected lines are written under a column ruler: the first character after
 // the opening quote is column 1.
@@ -17,9 +21,9 @@ TEST(WriteHeader, SampleDesignWithCountsAndNoOffset)
         .engineer = "R. Tester", .dateTime = "03/08/24 14:05:00", .components = 57, .nets = 42,
         .padTotal = 212, .padTop = 180, .padBottom = 32, .connectedPins = 198, .layers = 4,
         .offsetX = "0.0mil", .offsetY = "0.0mil"};
-    std::string out;
+    LineCollector out;
     WriteHeader(out, header);
-    EXPECT_EQ(out,             "C P-CAD 2001 Version\r\n"
+    EXPECT_EQ(out.text(),             "C P-CAD 2001 Version\r\n"
                                "C DBX Version  16000 \r\n"
                                "C IPC-D-356A\r\n"
                                "C mailto:nodewick@example.org\r\n"
@@ -46,9 +50,9 @@ TEST(WriteHeader, EmptyDesignLeavesCountsWithoutValueBlank)
         .dateTime = "01/01/70 00:00:00", .components = std::nullopt, .nets = 0, .padTotal = 0, .padTop = 0,
         .padBottom = 0, .connectedPins = std::nullopt, .layers = std::nullopt,
         .offsetX = "1.250mm", .offsetY = "0.000mm"};
-    std::string out;
+    LineCollector out;
     WriteHeader(out, header);
-    EXPECT_EQ(out,             "C P-CAD 2001 Version\r\n"
+    EXPECT_EQ(out.text(),             "C P-CAD 2001 Version\r\n"
                                "C DBX Version  16000 \r\n"
                                "C IPC-D-356A\r\n"
                                "C mailto:nodewick@example.org\r\n"
@@ -68,40 +72,40 @@ TEST(WriteHeader, EmptyDesignLeavesCountsWithoutValueBlank)
 
 TEST(WriteLayerLines, OneNumberedCommentPerEntry)
 {
-    std::string out;
+    LineCollector out;
     WriteLayerLines(out, {"Top   1", "Bottom   2", ""});
-    EXPECT_EQ(out,             "C ************Layer 1 Top   1**********\r\n"
+    EXPECT_EQ(out.text(),             "C ************Layer 1 Top   1**********\r\n"
                                "C ************Layer 2 Bottom   2**********\r\n"
                                "C ************Layer 3 **********\r\n");
 }
 
 TEST(WriteParameterLines, JobAndUnitsOfTheRun)
 {
-    std::string mils;
+    LineCollector mils;
     WriteParameterLines(mils, "board.pcb", Units::Mils);
-    EXPECT_EQ(mils,            "P  VER IPC-D-356A\r\n"
+    EXPECT_EQ(mils.text(),     "P  VER IPC-D-356A\r\n"
                                "P  JOB board.pcb\r\n"
                                "P  UNITS CUST\r\n"
                                "P  DIM   N\r\n");
-    std::string millimetres;
+    LineCollector millimetres;
     WriteParameterLines(millimetres, "board.pcb", Units::Millimetres);
-    EXPECT_EQ(millimetres.substr(37, 16), "P  UNITS CUST 1\r");
+    EXPECT_EQ(millimetres.lines.at(2), "P  UNITS CUST 1");
 }
 
 TEST(WriteAliasLine, AliasAtColumn4FullNameAtColumn15)
 {
-    std::string out;
+    LineCollector out;
     WriteAliasLine(out, "NNAME1", "ABCDEFGHIJKLMN");
     WriteAliasLine(out, "NNAME12", "SUPPLY_3V3_DIGITAL");
-    EXPECT_EQ(out,             "P  NNAME1     ABCDEFGHIJKLMN\r\n"
+    EXPECT_EQ(out.text(),             "P  NNAME1     ABCDEFGHIJKLMN\r\n"
                                "P  NNAME12    SUPPLY_3V3_DIGITAL\r\n");
 }
 
 TEST(WriteEndRecord, ThreeNines)
 {
-    std::string out;
+    LineCollector out;
     WriteEndRecord(out);
-    EXPECT_EQ(out, "999\r\n");
+    EXPECT_EQ(out.text(), "999\r\n");
 }
 
 } // namespace

@@ -63,5 +63,45 @@ TEST(OffsetLimit, LargestOffsetPerUnit)
     EXPECT_EQ(OffsetLimit(Units::Millimetres), 99.999);
 }
 
+// Offsets reach database units exactly, an exact half to the even neighbour.
+TEST(OffsetDatabaseUnits, TypedNumberTimesTheUnitExactly)
+{
+    EXPECT_EQ(OffsetDatabaseUnits("12.5", Units::Mils), 31750);
+    EXPECT_EQ(OffsetDatabaseUnits("12.5mil", Units::Mils), 31750);
+    EXPECT_EQ(OffsetDatabaseUnits("-1.25", Units::Millimetres), -125000);
+    EXPECT_EQ(OffsetDatabaseUnits("+3", Units::Mils), 7620);
+    EXPECT_EQ(OffsetDatabaseUnits("  .5", Units::Millimetres), 50000);
+    EXPECT_EQ(OffsetDatabaseUnits("1,5", Units::Mils), 2540);
+    EXPECT_EQ(OffsetDatabaseUnits("abc", Units::Mils), 0);
+    EXPECT_EQ(OffsetDatabaseUnits("-", Units::Mils), 0);
+    EXPECT_EQ(OffsetDatabaseUnits("", Units::Millimetres), 0);
+    // 0.1 has no exact binary fraction; 0.1 mm is still 10000 database units.
+    EXPECT_EQ(OffsetDatabaseUnits("0.1", Units::Millimetres), 10000);
+}
+
+TEST(OffsetDatabaseUnits, HalvesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(OffsetDatabaseUnits("0.000005", Units::Millimetres), 0);     // 0.5
+    EXPECT_EQ(OffsetDatabaseUnits("0.000015", Units::Millimetres), 2);     // 1.5
+    EXPECT_EQ(OffsetDatabaseUnits("0.000025", Units::Millimetres), 2);     // 2.5
+    EXPECT_EQ(OffsetDatabaseUnits("-0.000005", Units::Millimetres), 0);    // -0.5
+    EXPECT_EQ(OffsetDatabaseUnits("-0.000015", Units::Millimetres), -2);   // -1.5
+    EXPECT_EQ(OffsetDatabaseUnits("-0.000025", Units::Millimetres), -2);   // -2.5
+    EXPECT_EQ(OffsetDatabaseUnits("0.0000249", Units::Millimetres), 2);    // 2.49
+    EXPECT_EQ(OffsetDatabaseUnits("0.0000251", Units::Millimetres), 3);    // 2.51
+    EXPECT_EQ(OffsetDatabaseUnits("-0.000076", Units::Millimetres), -8);   // -7.6
+    EXPECT_EQ(OffsetDatabaseUnits("0.00004", Units::Mils), 0);             // 0.1016
+}
+
+TEST(OffsetDatabaseUnits, BeyondThe32BitRangeIsNothing)
+{
+    EXPECT_EQ(OffsetDatabaseUnits("845466", Units::Mils), 2147483640);
+    EXPECT_EQ(OffsetDatabaseUnits("-845466", Units::Mils), -2147483640);
+    EXPECT_EQ(OffsetDatabaseUnits("845467", Units::Mils), std::nullopt);
+    EXPECT_EQ(OffsetDatabaseUnits("21474.83647", Units::Millimetres), 2147483647);
+    EXPECT_EQ(OffsetDatabaseUnits("21474.83648", Units::Millimetres), std::nullopt);
+    EXPECT_EQ(OffsetDatabaseUnits("99999999999999999999", Units::Mils), std::nullopt);
+}
+
 } // namespace
 } // namespace nodewick::exporter

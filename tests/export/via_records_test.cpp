@@ -11,7 +11,8 @@ using namespace nodewick::testing;
 using namespace nodewick::testing::styles;
 using Lines = std::vector<std::string>;
 
-constexpr std::int32_t kDeepVia = 7;  // 10 units, layer 1 to layer id 100
+constexpr std::int32_t kDeepVia = 7;    // 10 units, layer 1 to layer id 100
+constexpr std::int32_t kNineUnitVia = 8;  // 9 units, layer 1 to 2, 196 units on both layers
 
 struct ViaRun {
     Lines records;
@@ -25,6 +26,8 @@ ViaRun ViaRecords(std::vector<design::Item> items, std::vector<std::string> laye
 {
     ExportHarness harness;
     harness.design.viaStyles.push_back(Style(kDeepVia, "DEEP", Out(10), 1, 100));
+    harness.design.viaStyles.push_back(Style(kNineUnitVia, "NINE", Out(9), 1, 2,
+                                             {{1, Out(196), Out(196)}, {2, Out(196), Out(196)}}));
     harness.design.nets = {Net(1, "N", {Pad("U1", "1", kSmdPad, 1, 1)}, std::move(items))};
     harness.design.forcedStatuses = std::move(forced);
     harness.choices.layerList = std::move(layerList);
@@ -63,6 +66,13 @@ TEST(Vias, SurfaceViaIsWrittenOnTheSideOfItsFlip)
     EXPECT_EQ(ViaRecords({Via(kMicroVia, 1, 2, 0), Rotated(Via(kMicroVia, 3, 4, 1), 900)}).records,
               (Lines{ "327N                VIA   -           A01X 000001Y 000002X0196Y0196     S1",
                       "327N                VIA   -           A04X 000003Y 000004X0196Y0196R90  S2"}));
+}
+
+// A drill of one digit is no real hole: the via is written as a surface via.
+TEST(Vias, DrillOfASingleDigitMakesASurfaceVia)
+{
+    EXPECT_EQ(ViaRecords({Via(kNineUnitVia, 1, 2)}).records,
+              Lines{  "327N                VIA   -           A01X 000001Y 000002X0196Y0196     S1"});
 }
 
 TEST(Vias, SurfaceViaWithoutCopperTakesTheSideOfItsFlip)

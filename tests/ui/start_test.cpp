@@ -18,6 +18,7 @@
 #include "design/stand_in_editor.h"
 #include "export/date_time_text.h"
 #include "export/export_run.h"
+#include "start/start_up.h"
 #include "ui/main_window.h"
 #include "ui/offset_dialog.h"
 #include "window_harness.h"
@@ -41,18 +42,15 @@ void Click(QWidget* root, const char* name)
 // The same run without the window, as the command-line exporter makes it.
 exporter::ExportResult ExportDirectly(const design::Design& design, const exporter::ExportChoices& choices)
 {
-    design::StandInEditor editor(design);
-    dbx::DbxContext context;
-    editor.TOpenDesign(0, dbx::kDbxVersion, dbx::kDesignTypePcb, context);
-    dbx::DesignInfo info;
-    const dbx::DbxStatus status = editor.TGetDesignInfo(context, info);
+    start::Started started = start::StartUp(std::optional<design::Design>(design));
     const exporter::ExportHooks hooks{
         .showStatus = [](const std::string&) {},
         .showFile = [](const std::string&) {},
         .dateTimeText = [] { return std::string(kFixedDateTime); },
         .openInViewer = [](const std::string&) {},
     };
-    return exporter::RunExport(editor, context, status, choices, hooks);
+    return exporter::RunExport(*started.editor, started.conversation.context, started.conversation.status, choices,
+                               hooks);
 }
 
 // One program start on a design, with the window on screen.

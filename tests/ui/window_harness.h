@@ -11,34 +11,10 @@ class QListWidget;
 #include <vector>
 
 #include "design/design.h"
-#include "dbx/records.h"
-#include "ui/window_services.h"
+#include "listening_services.h"
+#include "window_designs.h"
 
 namespace nodewick::ui::testing {
-
-// What the window asked of the desktop during a test.
-struct Heard {
-    int beeps = 0;
-    int quits = 0;
-    std::vector<std::string> viewed;
-    std::vector<std::string> warnings;
-    std::optional<std::string> viewerError;  // what the viewer answers
-};
-
-inline constexpr const char* kFixedDateTime = "02/01/2024 10:00:00";
-
-// Services that only record what was asked, with a clock that always says
-// kFixedDateTime.
-WindowServices ListeningServices(Heard& heard);
-
-// A design in `folder` named board.pcb with the layers Top (1, signal),
-// GND (3, plane), Silk (5, non-signal), Inner (4, signal) and Bottom (2,
-// signal), in that DBX order, and the via styles V20 and V30.
-design::Design LayeredDesign(const std::string& folder);
-
-// LayeredDesign with something to export: a resistor R1 on top whose two
-// pads sit on the nets VCC and a long-named net, and a via on VCC.
-design::Design WiredDesign(const std::string& folder);
 
 // The bundled demo design, copied into `folder` and loaded from there, so
 // that its netlist and settings file are written in that folder.

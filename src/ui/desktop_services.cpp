@@ -1,4 +1,4 @@
-#include "window_services.h"
+#include "desktop_services.h"
 
 #include <QApplication>
 
