@@ -29,3 +29,6 @@ endif()
 
 # Test programs are listed when ctest runs, under Wine, not at every link.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+
+# The windows' resources (the About box picture).
+enable_language(RC)
