@@ -96,7 +96,7 @@ Started StartUp(const Options& options)
         return {std::move(library), std::move(conversation)};
     }
 #endif
-    Started started = StartUp(options);
+    start::Started started = start::StartUp(options.design);
     return {std::move(started.editor), std::move(started.conversation)};
 }
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "base/windows_error.h"
 #include "dbx/dbx32_layout.h"
 #include "dbx/dbx32_records.h"
 
@@ -46,17 +47,6 @@ template <typename Record>
 using IdRecordFn = Long(__stdcall*)(RawContext*, Long, Record*);
 using ShapeFn = Long(__stdcall*)(RawContext*, Long, Long, abi::TPadViaShape*);
 using CompByRefDesFn = Long(__stdcall*)(RawContext*, const char*, abi::TComponent*);
-
-std::string WindowsReason(DWORD error)
-{
-    char text[512] = {};
-    const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                          0, text, sizeof text, nullptr);
-    std::string reason(text, length);
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
-        reason.pop_back();
-    return reason.empty() ? "error " + std::to_string(error) : reason;
-}
 
 std::string ModuleFile(HMODULE module)
 {
@@ -168,7 +158,7 @@ DbxLibrary::DbxLibrary(const std::string& path) : binding_(std::make_unique<Bind
     binding_->module = path.empty() ? LoadDefault(tried)
                                     : ::LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (binding_->module == nullptr)
-        throw DbxLibraryError("Cannot load the DBX library " + tried + ": " + WindowsReason(::GetLastError()));
+        throw DbxLibraryError("Cannot load the DBX library " + tried + ": " + WindowsErrorText(::GetLastError()));
     binding_->findings.file = ModuleFile(binding_->module);
     std::string missing;
     for (std::size_t i = 0; i < kOps.size(); ++i) {

@@ -4,6 +4,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "base/windows_error.h"
 #else
 #include <cstring>
 #include <spawn.h>
@@ -41,17 +43,6 @@ BOOL CALLBACK ActivateWindow(HWND window, LPARAM)
     ::SetForegroundWindow(window);
     return FALSE;
 }
-
-std::string WindowsReason(DWORD error)
-{
-    char text[512] = {};
-    const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                          0, text, sizeof text, nullptr);
-    std::string reason(text, length);
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
-        reason.pop_back();
-    return reason.empty() ? "error " + std::to_string(error) : reason;
-}
 #endif
 
 } // namespace
@@ -70,7 +61,7 @@ std::optional<std::string> OpenInTextViewer(const std::string& path)
     PROCESS_INFORMATION process{};
     if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process))
-        return "Cannot start the text viewer " + program + ": " + WindowsReason(::GetLastError());
+        return "Cannot start the text viewer " + program + ": " + WindowsErrorText(::GetLastError());
     constexpr DWORD kWaitForWindowMilliseconds = 5000;
     if (::WaitForInputIdle(process.hProcess, kWaitForWindowMilliseconds) == 0)
         ::EnumThreadWindows(process.dwThreadId, ActivateWindow, 0);

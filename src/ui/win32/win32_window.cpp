@@ -204,8 +204,11 @@ struct Win32Pcad::Windows {
         ::AppendMenuA(menu, MF_STRING, kOffsetMenu, "&Offset");
         ::AppendMenuA(menu, MF_STRING, kHelpMenu, "&About");
         constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-        main = makeWindow(kMainClass, "Nodewick-356A", kMainStyle,
-                          OuterSize(kClientWidth, kClientHeight, kMainStyle, true), nullptr, menu);
+        // The layout's narrow outer width, as More and Less set it; the height
+        // holds the client area under the caption and the menu bar.
+        SIZE mainSize = OuterSize(kClientWidth, kClientHeight, kMainStyle, true);
+        mainSize.cx = TwipsToPixels(kNarrowOuterWidth, DotsPerInch(LOGPIXELSX));
+        main = makeWindow(kMainClass, "Nodewick-356A", kMainStyle, mainSize, nullptr, menu);
         byName.emplace("Pcad", main);
         addControls(main, kMainControls);
         ::SetWindowTextA(control(kLabel6), ContactLine().c_str());
