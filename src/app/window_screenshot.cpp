@@ -10,12 +10,18 @@
 namespace nodewick::app {
 namespace {
 
-void HandleWaitingMessages()
+// Handles the window's messages for a while, so that it and its controls
+// are drawn on the screen before the picture is taken.
+void HandleMessagesFor(DWORD milliseconds)
 {
-    MSG message{};
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < milliseconds) {
+        MSG message{};
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+        ::Sleep(20);
     }
 }
 
@@ -24,7 +30,8 @@ void HandleWaitingMessages()
 bool SaveScreenshot(void* handle, const std::string& file)
 {
     const HWND window = static_cast<HWND>(handle);
-    HandleWaitingMessages();
+    ::SetForegroundWindow(window);
+    HandleMessagesFor(1000);
     RECT outer{};
     ::GetWindowRect(window, &outer);
     const int width = outer.right - outer.left;
@@ -42,7 +49,8 @@ bool SaveScreenshot(void* handle, const std::string& file)
     void* pixels = nullptr;
     const HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     const HGDIOBJ previous = ::SelectObject(memory, bitmap);
-    ::PrintWindow(window, memory, 0);
+    // Copied from the screen, where the window lies on top: what the user sees.
+    ::BitBlt(memory, 0, 0, width, height, screen, outer.left, outer.top, SRCCOPY);
     ::GdiFlush();
 
     const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;

@@ -5,8 +5,8 @@
 namespace nodewick::app {
 
 // Saves a picture of the window (an HWND), frame and menu included, as a
-// 24-bit BMP file, after the messages waiting for it are handled so that it
-// is fully drawn. Returns false, having said why on standard error, when the
+// 24-bit BMP file, taken from the screen once the window has had a second to
+// draw itself. Returns false, having said why on standard error, when the
 // file cannot be written.
 bool SaveScreenshot(void* window, const std::string& file);
 
