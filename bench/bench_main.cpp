@@ -1,7 +1,8 @@
 // nodewick-bench: measures loading and exporting synthetic boards of 10
 // thousand, 100 thousand and 1 million pads, a large P-CAD file and the whole
-// command line, against the floor of writing the same bytes, and checks that
-// every output is byte for byte what the previous run wrote.
+// command line, against the floor of writing the same bytes, checks that
+// every output is byte for byte what the previous run wrote, and times the
+// checker on the largest netlist against its design.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -41,6 +42,9 @@ int main(int argc, char** argv)
     const fs::path command = buildFolder / "src" / "app" / "nodewick-export";
     if (fs::exists(command))
         options.exportCommand = command;
+    const fs::path checker = buildFolder / "src" / "app" / "nodewick-check";
+    if (fs::exists(checker))
+        options.checkCommand = checker;
 
     CLI::App app{"Measures Nodewick's design loading and export on synthetic boards."};
     std::string probe;
@@ -53,6 +57,8 @@ int main(int argc, char** argv)
     app.add_option("--digests", options.digestFile, "Output digests of the previous run");
     app.add_flag("--update-digests", options.updateDigests, "Take the new digests where they changed");
     app.add_option("--export-command", options.exportCommand, "The command-line exporter; empty for none");
+    app.add_option("--check-command", options.checkCommand,
+                   "The checker, run on the netlist of the largest JSON design; empty for none");
     CLI11_PARSE(app, argc, argv);
 
     if (!probe.empty())

@@ -159,6 +159,25 @@ CommandMeasure MeasureCommand(const SuiteOptions& options, DigestCheck& digests,
     return measure;
 }
 
+// The checker on the netlist the command just wrote, against its design.
+CommandMeasure MeasureCheck(const SuiteOptions& options, std::int64_t pads)
+{
+    const std::filesystem::path design = options.dataFolder / (BoardName(pads, options.seed) + ".json");
+    CommandMeasure measure{.label = "check-json-" + std::to_string(pads) + "-s" + std::to_string(options.seed),
+                           .format = "json",
+                           .pads = pads,
+                           .arguments = {options.checkCommand.string(), NetlistOf(design).string(), design.string()}};
+    std::fprintf(stderr, "running %s %s %s\n", measure.arguments[0].c_str(), measure.arguments[1].c_str(),
+                 measure.arguments[2].c_str());
+    const ProcessRun run = RunProcess(measure.arguments, ReproducibleEnvironment(options));
+    measure.exitCode = run.exitCode;
+    measure.wallSeconds = run.wallSeconds;
+    measure.cpuSeconds = run.cpuSeconds;
+    measure.peakKib = run.peakKib;
+    measure.digestNote = run.exitCode == 0 ? "no findings" : run.exitCode == 1 ? "FINDINGS" : "not checked";
+    return measure;
+}
+
 } // namespace
 
 SuiteResult RunSuite(const SuiteOptions& options)
@@ -174,9 +193,12 @@ SuiteResult RunSuite(const SuiteOptions& options)
         NoteSameRecords(result.designs, pcad);
         result.designs.push_back(std::move(pcad));
     }
-    if (!options.exportCommand.empty() && !options.sizes.empty())
-        result.commands.push_back(MeasureCommand(
-            options, digests, *std::max_element(options.sizes.begin(), options.sizes.end()), "json", ".json"));
+    if (!options.exportCommand.empty() && !options.sizes.empty()) {
+        const std::int64_t largest = *std::max_element(options.sizes.begin(), options.sizes.end());
+        result.commands.push_back(MeasureCommand(options, digests, largest, "json", ".json"));
+        if (!options.checkCommand.empty() && result.commands.back().exitCode == 0)
+            result.checks.push_back(MeasureCheck(options, largest));
+    }
     if (!options.exportCommand.empty() && options.pcadPads > 0)
         result.commands.push_back(MeasureCommand(options, digests, options.pcadPads, "pcad", ".pcb"));
     result.digestChanged = digests.Changed();

@@ -14,6 +14,7 @@ struct SuiteOptions {
     std::filesystem::path dataFolder{};     // generated designs and their netlists
     std::filesystem::path digestFile{};     // digests of the previous run
     std::filesystem::path exportCommand{};  // nodewick-export; empty: not measured
+    std::filesystem::path checkCommand{};   // nodewick-check; empty: not measured
     std::vector<std::int64_t> sizes = {10000, 100000, 1000000};
     std::int64_t pcadPads = 1000000;  // 0: no P-CAD line
     std::uint64_t seed = 1;
@@ -50,6 +51,8 @@ struct SuiteResult {
     std::vector<DesignMeasure> designs{};
     // The command on the largest JSON file, then on the P-CAD file.
     std::vector<CommandMeasure> commands{};
+    // The checker on the netlist of the largest JSON file against that file.
+    std::vector<CommandMeasure> checks{};
     bool digestChanged = false;
 };
 

@@ -111,6 +111,12 @@ void PrintTargets(const SuiteResult& result, std::FILE* out)
         PrintTarget(out, "whole command on 1M pads: under 1 GiB",
                     Format("%.0f MiB", Mib(static_cast<double>(command->peakKib))), command->peakKib < kOneGibKib);
     }
+    const CommandMeasure* exported = FindJson(result.commands, 1000000);
+    if (const CommandMeasure* check = FindJson(result.checks, 1000000); check && exported) {
+        PrintTarget(out, "check of the 1M-pad netlist against its design: at most as long as the export",
+                    Format("%.2f s", check->wallSeconds) + Format(" against %.2f s", exported->wallSeconds),
+                    check->exitCode <= 1 && check->wallSeconds <= exported->wallSeconds);
+    }
     PrintTarget(out, "outputs byte-identical to the previous run", result.digestChanged ? "changed" : "identical",
                 !result.digestChanged);
 }
@@ -128,6 +134,13 @@ void PrintReport(const SuiteResult& result, std::FILE* out)
                      command.arguments[0].c_str(), command.arguments[1].c_str(), command.exitCode,
                      command.wallSeconds, command.cpuSeconds, Mib(static_cast<double>(command.peakKib)),
                      command.digestNote.c_str());
+    }
+    for (const CommandMeasure& check : result.checks) {
+        std::fprintf(out,
+                     "Whole check `%s %s %s`: exit status %d (%s), %.2f s wall (%.2f s processor), peak %.0f MiB.\n\n",
+                     check.arguments[0].c_str(), check.arguments[1].c_str(), check.arguments[2].c_str(),
+                     check.exitCode, check.digestNote.c_str(), check.wallSeconds, check.cpuSeconds,
+                     Mib(static_cast<double>(check.peakKib)));
     }
     PrintTargets(result, out);
 }

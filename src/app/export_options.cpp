@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/units.h"
 #include "export/layer_list.h"
 #include "export/offset_text.h"
 
@@ -29,12 +30,35 @@ std::vector<std::string_view> CommaSeparated(std::string_view text)
     }
 }
 
+std::string_view UnitSuffix(exporter::Units units)
+{
+    return units == exporter::Units::Mils ? "mil" : "mm";
+}
+
+std::string_view UnitsName(exporter::Units units)
+{
+    return units == exporter::Units::Mils ? "mils" : "mm";
+}
+
 void CheckOffset(const std::string& text, char axis, exporter::Units units)
 {
+    const std::string prefix = std::string("--offset: the ") + axis + " offset \"" + text + "\" ";
+    const exporter::Units other = units == exporter::Units::Mils ? exporter::Units::Millimetres : exporter::Units::Mils;
+    std::string_view number = text;
+    if (number.ends_with(UnitSuffix(other)) && !number.ends_with(UnitSuffix(units)))
+        throw OptionError(prefix + "is in " + std::string(UnitsName(other)) + ", but --units is " +
+                          std::string(UnitsName(units)));
+    if (number.ends_with(UnitSuffix(units)))
+        number.remove_suffix(UnitSuffix(units).size());
+    const std::optional<Decimal> value = ParseDecimal(number);
+    if (!value)
+        throw OptionError(prefix + "is not a number: give a decimal such as 12.5 or -0.25, optionally followed by " +
+                          std::string(UnitSuffix(units)));
+    if (!ToDatabaseUnits(*value, units == exporter::Units::Mils ? kDatabaseUnitsPerMil : kDatabaseUnitsPerMillimetre))
+        throw OptionError(prefix + "is beyond the 32-bit coordinates of the design");
     const double limit = exporter::OffsetLimit(units);
     if (exporter::OffsetTextValue(text) > limit)
-        throw OptionError(std::string("--offset: the ") + axis + " offset " + text + " is more than the largest, " +
-                          exporter::FormatOffset(limit, units));
+        throw OptionError(prefix + "is more than the largest, " + exporter::FormatOffset(limit, units));
 }
 
 bool Names(std::string_view entry, std::string_view token)

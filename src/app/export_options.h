@@ -18,9 +18,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// "X,Y" into the two offset texts, each read as the offset dialog reads its
-// boxes ("12.5", "12.5mil", "-1.25"). An offset above the dialog's limit is
-// refused, as the dialog would not let it be typed.
+// "X,Y" into the two offset texts. Each is a plain decimal number ("12.5",
+// "-1.25", ".5"), optionally followed by the chosen unit's own suffix, "mil"
+// under mils or "mm" under millimetres; nothing else is taken, so a typing
+// slip cannot become a silent 0. An offset above the dialog's limit is
+// refused, as the dialog would not let it be typed, and so is one that does
+// not fit the design's 32-bit coordinates.
 std::pair<std::string, std::string> OffsetTexts(std::string_view option, exporter::Units units);
 
 // The layer list reordered by a comma-separated list of layer names or ids:

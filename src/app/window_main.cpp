@@ -3,6 +3,7 @@
 // loaded, the window starts as with no design open.
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QTimer>
@@ -44,17 +45,24 @@ void TakeScreenshotWhenShown(nodewick::ui::Pcad& window, const QString& file)
     });
 }
 
-} // namespace
+struct Arguments {
+    QString design;
+    std::optional<QString> screenshot;
+};
 
-int main(int argc, char** argv)
+// Help, the version and a wrong command line (exit status 2) are answered
+// without a display: the window system is started only after the arguments
+// are read.
+std::optional<Arguments> ParseArguments(int argc, char** argv)
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("nodewick"));
-
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("nodewick"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NODEWICK_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Writes the IPC-D-356A test netlist of the design open in the PCB editor."));
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("DESIGN"),
                                  QStringLiteral("Design file for the stand-in editor to hold open."),
                                  QStringLiteral("[DESIGN]"));
@@ -62,17 +70,39 @@ int main(int argc, char** argv)
                                         QStringLiteral("Save a picture of the window to FILE and end."),
                                         QStringLiteral("FILE"));
     parser.addOption(screenshot);
-    parser.process(application);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::cerr << "nodewick: " << parser.errorText().toStdString() << '\n';
+        return std::nullopt;
+    }
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
     const QStringList designs = parser.positionalArguments();
     if (designs.size() > 1) {
         std::cerr << "nodewick: one design file at most\n";
-        return 2;
+        return std::nullopt;
     }
+    Arguments arguments{.design = designs.value(0), .screenshot = std::nullopt};
+    if (parser.isSet(screenshot))
+        arguments.screenshot = parser.value(screenshot);
+    return arguments;
+}
 
-    const nodewick::start::StandIn opened = OpenEditor(designs.value(0));
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::optional<Arguments> arguments = ParseArguments(argc, argv);
+    if (!arguments)
+        return 2;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("nodewick"));
+
+    const nodewick::start::StandIn opened = OpenEditor(arguments->design);
     nodewick::ui::Pcad window(*opened.editor, nodewick::ui::DesktopServices(), opened.warnings);
     window.show();
-    if (parser.isSet(screenshot))
-        TakeScreenshotWhenShown(window, parser.value(screenshot));
+    if (arguments->screenshot)
+        TakeScreenshotWhenShown(window, *arguments->screenshot);
     return QApplication::exec();
 }

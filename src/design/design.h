@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dbx/dbx_status.h"
@@ -87,28 +89,24 @@ struct Net {
     std::vector<Item> items{};
 };
 
-// The DBX operations whose status a design can force, for trying out failures.
-enum class Operation {
-    TOpenDesign,
-    TCloseDesign,
-    TGetDesignInfo,
-    TGetFirstLayer,
-    TGetNextLayer,
-    TGetFirstNet,
-    TGetNextNet,
-    TGetNetById,
-    TGetFirstNetNode,
-    TGetNextNetNode,
-    TGetFirstNetItem,
-    TGetNextNetItem,
-    TGetFirstComponent,
-    TGetNextComponent,
-    TGetFirstNetAttribute,
-    TGetPadStyle,
-    TGetViaStyle,
-    TGetPadShapeByLayer,
-    TGetViaShapeByLayer,
-};
+// The DBX operations whose status a design can force, for trying out
+// failures: listed once here, for the enumeration and for their names.
+#define NODEWICK_FORCEABLE_OPERATIONS(X)                                                                  \
+    X(TOpenDesign) X(TCloseDesign) X(TGetDesignInfo) X(TGetFirstLayer) X(TGetNextLayer) X(TGetFirstNet) \
+    X(TGetNextNet) X(TGetNetById) X(TGetFirstNetNode) X(TGetNextNetNode) X(TGetFirstNetItem)             \
+    X(TGetNextNetItem) X(TGetFirstComponent) X(TGetNextComponent) X(TGetFirstNetAttribute) X(TGetPadStyle) \
+    X(TGetViaStyle) X(TGetPadShapeByLayer) X(TGetViaShapeByLayer)
+
+#define NODEWICK_OPERATION_ENUMERATOR(name) name,
+enum class Operation { NODEWICK_FORCEABLE_OPERATIONS(NODEWICK_OPERATION_ENUMERATOR) };
+#undef NODEWICK_OPERATION_ENUMERATOR
+
+#define NODEWICK_OPERATION_NAME(name) #name,
+// The operations' names, in the order of Operation.
+inline constexpr std::string_view kOperationNames[] = {NODEWICK_FORCEABLE_OPERATIONS(NODEWICK_OPERATION_NAME)};
+#undef NODEWICK_OPERATION_NAME
+
+inline constexpr std::size_t kOperationCount = std::size(kOperationNames);
 
 struct ForcedStatus {
     Operation operation;

@@ -1,20 +1,13 @@
 #pragma once
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "base/error.h"
 #include "design/design.h"
 
 namespace nodewick::design {
-
-// A design file that cannot be loaded. The message names the file and the
-// place (JSON path, line) and says what is wrong; nothing is half-loaded.
-class DesignLoadError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 struct LoadedDesign {
     Design design;
@@ -23,7 +16,10 @@ struct LoadedDesign {
 };
 
 // Loads a design file, recognised by its content (a JSON design file or a
-// P-CAD ASCII PCB file), not by its extension. Throws DesignLoadError.
+// P-CAD ASCII PCB file), not by its extension. A file that is not valid
+// throws nodewick::DesignError naming the file and the place (JSON path,
+// line) and saying what is wrong; one that cannot be read, or is no regular
+// file, throws nodewick::FileError. Nothing is half-loaded.
 LoadedDesign LoadDesignFile(const std::filesystem::path& file);
 
 } // namespace nodewick::design

@@ -1,8 +1,9 @@
 #include "design/stand_in_editor.h"
 
-#include <stdexcept>
 #include <string>
 #include <utility>
+
+#include "base/error.h"
 
 namespace nodewick::design {
 namespace {
@@ -19,13 +20,17 @@ void SetText(dbx::FixedText<N>& field, const std::string& text)
 }
 
 // `what` names the text for the message; it is only called when the text
-// does not fit, so that checking a large design builds no strings.
+// breaks a rule of DBX texts, so that checking a large design builds no
+// strings.
+// Only the length is the stand-in's to check: the readers hold design texts
+// to the rest of design/field_text.h, and a design made in memory may carry
+// any bytes DBX could.
 template <std::size_t N = dbx::kTextFieldSize, typename What>
 void RequireFits(const std::string& text, What what)
 {
     if (text.size() > N)
-        throw std::invalid_argument(what() + " is " + std::to_string(text.size()) +
-                                    " bytes long; its DBX field holds " + std::to_string(N));
+        throw DesignError(what() + " is " + std::to_string(text.size()) + " bytes long; its DBX field holds " +
+                          std::to_string(N));
 }
 
 template <typename T, typename Id>
@@ -35,7 +40,7 @@ std::unordered_map<Id, std::size_t> IndexById(const std::vector<T>& list, Id T::
     index.reserve(list.size());
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (!index.emplace(list[i].*id, i).second)
-            throw std::invalid_argument(what + " id " + std::to_string(list[i].*id) + " appears twice");
+            throw DesignError(what + " id " + std::to_string(list[i].*id) + " appears twice");
     }
     return index;
 }
@@ -195,7 +200,7 @@ StandInEditor::StandInEditor(std::optional<Design> design) : design_(std::move(d
     viaStyleById_ = IdIndex(IndexById(design_->viaStyles, &Style::id, "via style"));
     for (const Layer& layer : design_->layers) {
         if (!layerTypeById_.emplace(layer.id, layer.type).second)
-            throw std::invalid_argument("layer id " + std::to_string(layer.id) + " appears twice");
+            throw DesignError("layer id " + std::to_string(layer.id) + " appears twice");
     }
     for (const ForcedStatus& forced : design_->forcedStatuses)
         forced_.at(static_cast<std::size_t>(forced.operation)) = forced.status;

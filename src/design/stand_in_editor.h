@@ -18,7 +18,7 @@ namespace nodewick::design {
 //
 // Every call takes constant time: nets, styles and layers are indexed by id
 // once, when the editor is made. A design whose texts do not fit their DBX
-// fields, or whose ids repeat, is refused with std::invalid_argument.
+// fields, or whose ids repeat, is refused with nodewick::DesignError.
 class StandInEditor final : public dbx::Dbx {
 public:
     explicit StandInEditor(std::optional<Design> design);
@@ -54,7 +54,6 @@ private:
         std::size_t next = 0;
     };
 
-    static constexpr std::size_t kOperationCount = static_cast<std::size_t>(Operation::TGetViaShapeByLayer) + 1;
     // Ids to places: a plain array when the ids are dense (as they are for
     // nets numbered 1, 2, 3, ...), a hash map otherwise.
     class IdIndex {

@@ -7,6 +7,7 @@
 #include "dbx/trim_null.h"
 #include "design_names.h"
 #include "distinct_net_names.h"
+#include "file_system_path.h"
 #include "layer_list.h"
 #include "layer_positions.h"
 #include "net_order.h"
@@ -128,8 +129,9 @@ std::string NetStatusText(std::size_t index, const std::string& netName)
 class ExportRun {
 public:
     ExportRun(dbx::Dbx& dbx, dbx::DbxContext& context, const ExportChoices& choices, const ExportHooks& hooks,
-              ExportResult& result)
-        : dbx_(dbx), context_(context), choices_(choices), hooks_(hooks), result_(result), conversation_(dbx, context)
+              const ExportFiles& files, ExportResult& result)
+        : dbx_(dbx), context_(context), choices_(choices), hooks_(hooks), files_(files), result_(result),
+          conversation_(dbx, context)
     {
     }
 
@@ -148,13 +150,13 @@ public:
         const DesignNames names = DeriveDesignNames(dbx::TrimNull(info.designFile.field()));
         hooks_.showFile(names.file);
         RequirePlainDesignTexts(names, info, choices_.layerList);
-
-        result_.settingsPath = WriteSettingsFile(names.folder, choices_.layerList);
+        const std::string folder = FileSystemPath(names.folder);
+        const std::string netlistPath = files_.outputPath.value_or(folder + FileSystemPath(names.outputFile));
 
         const NetCollection nets = CollectNets(dbx_, context_);
         const DesignCounts counts = CountDesign(dbx_, context_);
 
-        NetlistFile file(names.folder, names.outputFile);
+        NetlistFile file(netlistPath);
         writeHeader(file, info, names.file, nets, counts, offsetX, offsetY);
         WriteLayerLines(file, choices_.layerList);
         WriteParameterLines(file, names.file, units);
@@ -172,7 +174,9 @@ public:
         result_.written = true;
         result_.netlistPath = file.finalPath();
         result_.netCount = static_cast<std::int64_t>(nets.netIds.size());
-        hooks_.showStatus("Written to ." + names.outputFile);
+        if (files_.saveSettings)
+            saveLayerOrder(folder);
+        hooks_.showStatus("Written to ." + (files_.outputPath ? *files_.outputPath : names.outputFile));
     }
 
     void collectWarnings()
@@ -182,6 +186,17 @@ public:
     }
 
 private:
+    // The netlist is in place by now; a layer order that cannot be saved
+    // costs the next start its order, not this run its netlist.
+    void saveLayerOrder(const std::string& folder)
+    {
+        try {
+            result_.settingsPath = WriteSettingsFile(folder, choices_.layerList);
+        } catch (const SettingsFileError& error) {
+            warnings_.add(std::string(error.what()) + "; the layer order is not saved");
+        }
+    }
+
     void writeHeader(LineSink& out, const dbx::DesignInfo& info, const std::string& designFile,
                      const NetCollection& nets, const DesignCounts& counts, std::int32_t offsetX, std::int32_t offsetY)
     {
@@ -209,7 +224,7 @@ private:
     {
         const std::vector<std::int32_t>& netIds = nets.netIds;
         DistinctNetNames untiedNames;
-        std::int64_t aliases = 0;
+        std::int64_t& aliases = result_.aliases;
         dbx::NetRecord net;
         dbx::ItemRecord firstNode;
         for (std::size_t i = 0; i < netIds.size(); ++i) {
@@ -249,6 +264,7 @@ private:
     dbx::DbxContext& context_;
     const ExportChoices& choices_;
     const ExportHooks& hooks_;
+    const ExportFiles& files_;
     ExportResult& result_;
     Conversation conversation_;
     Warnings warnings_;
@@ -257,11 +273,11 @@ private:
 } // namespace
 
 ExportResult RunExport(dbx::Dbx& dbx, dbx::DbxContext& context, dbx::DbxStatus status, const ExportChoices& choices,
-                       const ExportHooks& hooks)
+                       const ExportHooks& hooks, const ExportFiles& files)
 {
     ExportResult result;
     {
-        ExportRun run(dbx, context, choices, hooks, result);
+        ExportRun run(dbx, context, choices, hooks, files, result);
         try {
             run.run(status);
         } catch (const std::exception& error) {

@@ -1,21 +1,73 @@
 #include "file_io.h"
 
+#include <cctype>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <optional>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "base/error.h"
+#include "base/file_kind.h"
+#include "base/replace_file.h"
+#include "interrupt_cleanup.h"
 
 namespace nodewick::exporter {
 namespace {
 
-// Bytes go to the file exactly as written: Windows would otherwise turn every
-// LF into CR LF, and a CR LF into CR CR LF. Elsewhere the descriptor is not
-// handed on to programs the export starts (the text editor).
-#ifdef _WIN32
-constexpr int kOpenFlags = O_BINARY | O_NOINHERIT;
-#else
-constexpr int kOpenFlags = O_CLOEXEC;
-#endif
+constexpr std::string_view kTemporaryMark = ".nodewick-";
+constexpr std::string_view kTemporaryEnd = ".tmp";
+constexpr int kCreateAttempts = 100;
+
+std::string Described(std::string_view what, const std::string& path)
+{
+    std::string text(what);
+    text += ' ';
+    text += path;
+    return text;
+}
+
+// consequence: "read" or "replaced".
+[[noreturn]] void Refuse(std::string_view what, const std::string& path, std::string_view kind,
+                         std::string_view consequence)
+{
+    std::string message = Described(what, path);
+    message[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(message[0])));
+    throw FileError(message + " is " + std::string(kind) + ", not a regular file; it is not " +
+                    std::string(consequence));
+}
+
+// The process id in a temporary name made by TemporaryPath, or nothing when
+// the name is not one of ours.
+std::optional<long> TemporaryOwner(std::string_view name)
+{
+    if (!name.starts_with('.') || !name.ends_with(kTemporaryEnd))
+        return std::nullopt;
+    name.remove_suffix(kTemporaryEnd.size());
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string_view::npos || mark == 0)
+        return std::nullopt;
+    const std::string_view numbers = name.substr(mark + kTemporaryMark.size());
+    long processId = 0;
+    const auto [end, error] = std::from_chars(numbers.data(), numbers.data() + numbers.size(), processId);
+    if (error != std::errc{} || processId <= 0 || end == numbers.data() + numbers.size() || *end != '-')
+        return std::nullopt;
+    const std::string_view attempt(end + 1, static_cast<std::size_t>(numbers.data() + numbers.size() - end - 1));
+    if (attempt.empty() || attempt.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    return processId;
+}
+
+// A process that no longer exists; one of another user still counts as alive.
+bool IsGone(long processId) noexcept
+{
+    return ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
+}
 
 } // namespace
 
@@ -44,10 +96,10 @@ FileHandle::~FileHandle()
     close();
 }
 
-int FileHandle::writeAll(std::string_view data) noexcept
+int WriteAll(int descriptor, std::string_view data) noexcept
 {
     while (!data.empty()) {
-        const ssize_t written = ::write(descriptor_, data.data(), data.size());
+        const ssize_t written = ::write(descriptor, data.data(), data.size());
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -56,6 +108,11 @@ int FileHandle::writeAll(std::string_view data) noexcept
         data.remove_prefix(static_cast<std::size_t>(written));
     }
     return 0;
+}
+
+int FileHandle::writeAll(std::string_view data) noexcept
+{
+    return WriteAll(descriptor_, data);
 }
 
 int FileHandle::close() noexcept
@@ -67,44 +124,129 @@ int FileHandle::close() noexcept
     return result == 0 ? 0 : errno;
 }
 
-FileHandle CreateFile(const std::string& path, bool mustBeNew, int& errorNumber) noexcept
+std::string TemporaryPath(std::string_view finalPath, long processId, int attempt)
 {
-    const int flags = O_WRONLY | O_CREAT | kOpenFlags | (mustBeNew ? O_EXCL : O_TRUNC);
-    const int descriptor = ::open(path.c_str(), flags, 0666);
-    errorNumber = descriptor < 0 ? errno : 0;
-    return FileHandle(descriptor);
+    const std::size_t nameStart = finalPath.rfind('/') + 1;  // 0 when there is no folder
+    std::string path(finalPath.substr(0, nameStart));
+    path += '.';
+    path += finalPath.substr(nameStart);
+    path += kTemporaryMark;
+    path += std::to_string(processId);
+    path += '-';
+    path += std::to_string(attempt);
+    path += kTemporaryEnd;
+    return path;
 }
 
-int ReadWholeFile(const std::string& path, std::string& content)
+int RemoveLeftoverTemporaries(const std::string& folder) noexcept
 {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | kOpenFlags);
-    if (descriptor < 0)
-        return errno;
-    FileHandle file(descriptor);
-    content.clear();
+    DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (listing == nullptr)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::optional<long> owner = TemporaryOwner(entry->d_name);
+        if (owner && IsGone(*owner) && ::unlinkat(::dirfd(listing), entry->d_name, 0) == 0)
+            ++removed;
+    }
+    ::closedir(listing);
+    return removed;
+}
+
+void RequireReplaceable(const std::string& path, std::string_view what)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || S_ISLNK(info.st_mode))
+        return;
+    if (const std::string_view kind = NonRegularKind(info.st_mode); !kind.empty())
+        Refuse(what, path, kind, "replaced");
+}
+
+ReplacementFile::ReplacementFile(std::string finalPath, std::string what)
+    : finalPath_(std::move(finalPath)), what_(std::move(what))
+{
+    RequireReplaceable(finalPath_, what_);
+    const InterruptsHeld held;
+    int error = 0;
+    for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+        temporaryPath_ = TemporaryPath(finalPath_, ::getpid(), attempt);
+        // O_EXCL refuses a link at the temporary name as well as a file.
+        file_ = FileHandle(::open(temporaryPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        error = file_.isOpen() ? 0 : errno;
+        if (error != EEXIST)
+            break;
+    }
+    if (!file_.isOpen())
+        throw FileError("Cannot create " + Described(what_, finalPath_) + " (temporary file " + temporaryPath_ +
+                        "): " + SystemReason(error));
+    RemoveOnInterrupt(temporaryPath_);
+}
+
+ReplacementFile::~ReplacementFile()
+{
+    if (!committed_) {
+        file_.close();
+        ::unlink(temporaryPath_.c_str());
+        KeepOnInterrupt();
+    }
+}
+
+void ReplacementFile::write(std::string_view data)
+{
+    if (const int error = file_.writeAll(data); error != 0)
+        fail("Cannot write " + what_ + " ", error);
+}
+
+void ReplacementFile::commit()
+{
+    if (const int error = file_.close(); error != 0)
+        fail("Cannot write " + what_ + " ", error);
+    if (const int error = RenameReplacing(temporaryPath_, finalPath_); error != 0)
+        fail("Cannot put " + what_ + " in place as ", error);
+    committed_ = true;
+    KeepOnInterrupt();
+}
+
+void ReplacementFile::fail(const std::string& before, int errorNumber) const
+{
+    throw FileError(before + finalPath_ + ": " + SystemReason(errorNumber));
+}
+
+std::string ReadWholeFile(const std::string& path, std::string_view what)
+{
+    // Not blocking, so that opening a FIFO returns at once and can be refused.
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const auto cannotRead = [&](int error) {
+        return FileError("Cannot read " + Described(what, path) + ": " + SystemReason(error));
+    };
+    if (!file.isOpen())
+        throw cannotRead(errno);
+    struct stat info {};
+    if (::fstat(file.descriptor(), &info) != 0)
+        throw cannotRead(errno);
+    if (const std::string_view kind = NonRegularKind(info.st_mode); !kind.empty())
+        Refuse(what, path, kind, "read");
+    std::string content;
+    content.reserve(static_cast<std::size_t>(info.st_size));
     char block[65536];
     for (;;) {
-        const ssize_t got = ::read(descriptor, block, sizeof block);
+        const ssize_t got = ::read(file.descriptor(), block, sizeof block);
         if (got == 0)
-            return 0;
+            return content;
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return errno;
+            throw cannotRead(errno);
         }
         content.append(block, static_cast<std::size_t>(got));
     }
 }
 
-int WriteWholeFile(const std::string& path, std::string_view content) noexcept
+void ReplaceFile(const std::string& path, std::string_view content, std::string_view what)
 {
-    int error = 0;
-    FileHandle file = CreateFile(path, false, error);
-    if (!file.isOpen())
-        return error;
-    error = file.writeAll(content);
-    const int closeError = file.close();
-    return error != 0 ? error : closeError;
+    ReplacementFile file(path, std::string(what));
+    file.write(content);
+    file.commit();
 }
 
 } // namespace nodewick::exporter

@@ -26,9 +26,10 @@ struct Conversation {
 
 // Opens the conversation with the editor (TOpenDesign), reads the design
 // information and, when that read succeeds, lists the layers of type 0 or 1,
-// replaces that list by the settings file's saved order when the design's
-// folder holds one, and lists the via styles. A settings file that cannot be
-// read leaves the design's own order, with a warning saying why.
-Conversation OpenConversation(dbx::Dbx& dbx);
+// applies the settings file's saved order to that list when the design's
+// folder holds one (ReconcileLayerOrder; each change a warning), and lists
+// the via styles. A settings file that cannot be read leaves the design's own
+// order, with a warning saying why. readSettings false leaves the file unread.
+Conversation OpenConversation(dbx::Dbx& dbx, bool readSettings = true);
 
 } // namespace nodewick::start

@@ -1,7 +1,5 @@
 #include "start_up.h"
 
-#include <stdexcept>
-
 #include "base/error.h"
 #include "design/design_file.h"
 
@@ -13,7 +11,7 @@ std::unique_ptr<design::StandInEditor> HoldOpen(std::optional<design::Design> de
 {
     try {
         return std::make_unique<design::StandInEditor>(std::move(design));
-    } catch (const std::invalid_argument& refused) {
+    } catch (const DesignError& refused) {
         throw DesignError(name + ": " + refused.what());
     }
 }
@@ -27,10 +25,10 @@ StandIn OpenStandIn(const std::filesystem::path& designFile)
                    .warnings = std::move(loaded.warnings)};
 }
 
-Started StartUp(const std::filesystem::path& designFile)
+Started StartUp(const std::filesystem::path& designFile, bool readSettings)
 {
     StandIn standIn = OpenStandIn(designFile);
-    Conversation conversation = OpenConversation(*standIn.editor);
+    Conversation conversation = OpenConversation(*standIn.editor, readSettings);
     conversation.warnings.insert(conversation.warnings.begin(), standIn.warnings.begin(), standIn.warnings.end());
     return Started{.editor = std::move(standIn.editor), .conversation = std::move(conversation)};
 }

@@ -32,7 +32,7 @@ struct Started {
 };
 
 // The whole start from a design file: OpenStandIn, then OpenConversation.
-Started StartUp(const std::filesystem::path& designFile);
+Started StartUp(const std::filesystem::path& designFile, bool readSettings = true);
 
 // The same start from a design already in memory; without one the editor
 // answers as one that is not running. A refused design throws DesignError

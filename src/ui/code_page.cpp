@@ -1,37 +1,22 @@
 #include "code_page.h"
 
-#include <array>
-#include <cstdint>
+#include <optional>
+
+#include "base/windows1252.h"
 
 namespace nodewick::ui {
 
 namespace {
 
-// Windows-1252 bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char16_t ToUnicode(unsigned char byte)
-{
-    if (byte >= 0x80 && byte <= 0x9F)
-        return kHighControls[byte - 0x80];
-    return byte;
-}
-
 // Characters outside the code page become "?", as a single-byte Windows
-// conversion does.
+// conversion does; the control characters that stand for the code page's
+// five undefined bytes go back to those bytes, so that every byte survives.
 char ToByte(char16_t unit)
 {
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+    if (const std::optional<unsigned char> byte = Windows1252Byte(unit))
+        return static_cast<char>(*byte);
+    if (unit >= 0x80 && unit <= 0x9F && Windows1252Character(static_cast<unsigned char>(unit)) == unit)
         return static_cast<char>(unit);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == unit)
-            return static_cast<char>(0x80 + i);
-    }
     return '?';
 }
 
@@ -42,7 +27,7 @@ QString FromCodePage(std::string_view bytes)
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (const char byte : bytes)
-        text.append(QChar(ToUnicode(static_cast<unsigned char>(byte))));
+        text.append(QChar(static_cast<char16_t>(Windows1252Character(static_cast<unsigned char>(byte)))));
     return text;
 }
 

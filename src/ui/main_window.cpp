@@ -157,7 +157,7 @@ void Pcad::buildMenu()
     QAction* helpMenu = bar->addAction(tr("&About"));
     helpMenu->setObjectName(QStringLiteral("Help_1"));
     connect(offsetMenu, &QAction::triggered, this, [this] { model_.openOffsetDialog(); });
-    connect(helpMenu, &QAction::triggered, this, [this] { model_.openAboutBox(); });
+    connect(helpMenu, &QAction::triggered, this, &Pcad::showAboutBox);
 }
 
 // Clicks and toggles by the user go to the model; the model's own changes

@@ -64,7 +64,9 @@ private:
     void setOffsetText(OffsetBox box, const std::string& text) override;
     void showOffsetDialog() override;
     void hideOffsetDialog() override;
-    void showAboutBox() override;
+
+    // "&About": Form2, made the first time it is shown.
+    void showAboutBox();
 
     QWidget* widget(Control control) const;
 

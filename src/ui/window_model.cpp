@@ -7,7 +7,6 @@
 #include "dbx/status_text.h"
 #include "export/layer_list.h"
 #include "export/offset_text.h"
-#include "layer_order.h"
 #include "start/conversation.h"
 
 namespace nodewick::ui {
@@ -113,22 +112,23 @@ void WindowModel::showLayers()
     view_.showLayerList(layers_, selected_);
 }
 
-void WindowModel::moveUp()
+void WindowModel::reorder(void (*move)(LayerOrder&))
 {
     LayerOrder order{std::move(layers_), selected_};
-    MoveEntryUp(order);
+    move(order);
     layers_ = std::move(order.entries);
     selected_ = order.selected;
     showLayers();
 }
 
+void WindowModel::moveUp()
+{
+    reorder(MoveEntryUp);
+}
+
 void WindowModel::moveDown()
 {
-    LayerOrder order{std::move(layers_), selected_};
-    MoveEntryDown(order);
-    layers_ = std::move(order.entries);
-    selected_ = order.selected;
-    showLayers();
+    reorder(MoveEntryDown);
 }
 
 // The design's layers again, in DBX order: the conversation is not reopened,
@@ -152,11 +152,6 @@ void WindowModel::less()
     view_.setControlVisible(Control::Command4, false);
     view_.setControlVisible(Control::Command3, true);
     view_.setOuterWidth(kNarrowOuterWidth);
-}
-
-void WindowModel::openAboutBox()
-{
-    view_.showAboutBox();
 }
 
 void WindowModel::end()

@@ -8,20 +8,22 @@
 
 #include "dbx/dbx.h"
 #include "export/export_run.h"
+#include "layer_order.h"
 #include "window_services.h"
 #include "window_view.h"
 
 namespace nodewick::ui {
 
-// The behaviour of the window Pcad and its dialogs Offset and Form2, free of
-// any toolkit: the start-up sequence, the choices the export reads (units,
+// The behaviour of the window Pcad and its dialog Offset, free of any
+// toolkit: the start-up sequence, the choices the export reads (units,
 // Tie, View, the offset texts, the layer list and its selection), Up and
 // Down, Reload, More and Less, the offset limit with its beep, OK locking the
 // units, the export with its status texts, and End.
 //
 // A view binds its controls' events to the handlers below, one handler per
-// event, each running to completion; the model answers by calling the view
-// (WindowView) and the desktop (WindowServices). Use:
+// event, each running to completion (only the About box is the view's own);
+// the model answers by calling the view (WindowView) and the desktop
+// (WindowServices). Use:
 //
 //     WindowModel model(dbx, view, services);  // view: the window's controls, already made
 //     model.startUp(notes);                    // once, before the window is first shown
@@ -56,7 +58,6 @@ public:
     void start();                                            // Start "&Start": the export run
     void end();                                              // Exit "&End", and the title bar's close
     void openOffsetDialog();                                 // menu "&Offset" (Offset_1)
-    void openAboutBox();                                     // menu "&About" (Help_1)
 
     // The offset dialog's events.
     void offsetEdited(OffsetBox box, const std::string& text);  // typed or pasted into Text1 or Text2
@@ -75,6 +76,7 @@ private:
     void setOffsetText(OffsetBox box, const std::string& text);
     void holdToLimit(OffsetBox box);
     void showLayers();
+    void reorder(void (*move)(LayerOrder&));
     void showNotes(const std::vector<std::string>& notes);
     void disableForExport();
     exporter::ExportChoices choices() const;

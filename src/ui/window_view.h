@@ -62,10 +62,10 @@ public:
     virtual void setOffsetText(OffsetBox box, const std::string& text) = 0;
     virtual void showOffsetDialog() = 0;
     virtual void hideOffsetDialog() = 0;
-
-    // The About box Form2, shown without blocking; its "Ok" hides it in the
-    // view alone. Showing it while it is shown changes nothing.
-    virtual void showAboutBox() = 0;
 };
+
+// The menu "&About" (Help_1) and the About box Form2 belong to the view
+// alone: the box is made the first time it is shown, shown without blocking
+// (showing it while it is shown changes nothing), and its "Ok" hides it.
 
 } // namespace nodewick::ui

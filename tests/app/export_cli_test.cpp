@@ -8,58 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include "run_program.h"
+#include "export_cli_fixture.h"
 
 namespace nodewick::testing {
 namespace {
 
-const std::string kExporter = NODEWICK_EXPORT_PROGRAM;
-
-// A one-net board: U12 pin 14 as in the record layout's sample, and a through
-// via. padX is the pad's X location; path, when given, is the design path the
-// editor reports.
-std::string SmallDesign(const std::string& padX = "1234.5mil", const std::string& path = "")
-{
-    return std::string(R"({"nodewickDesign": 1, )") + (path.empty() ? "" : "\"path\": \"" + path + "\", ") +
-           R"("title": "Probe fixture",
-  "layers": [{"id": 1, "name": "Top", "type": 0}, {"id": 2, "name": "Bottom", "type": 0},
-             {"id": 3, "name": "Inner1", "type": 1}, {"id": 4, "name": "Inner2", "type": 1}],
-  "padStyles": [{"id": 0, "name": "SMD", "hole": 0, "start": 1, "end": 1,
-                 "shapes": [{"layer": 1, "width": "60mil", "height": "20mil"}]}],
-  "viaStyles": [{"id": 0, "name": "V32", "hole": "3.2mil", "start": 1, "end": 2}],
-  "components": [{"refDes": "U12", "side": 0}],
-  "nets": [{"id": 1, "name": "GND",
-            "nodes": [{"refDes": "U12", "pin": "14", "padStyle": 0, "x": ")" + padX + R"(", "y": "500mil",
-                       "rotation": 900}],
-            "items": [{"type": 4, "viaStyle": 0, "x": "12345.6mil", "y": "23456.7mil"}]}]})";
-}
-
-class ExportCli : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ::setenv("SOURCE_DATE_EPOCH", "1709906700", 1);  // 8 March 2024, 14:05:00 UTC
-        ::setenv("LC_ALL", "C", 1);
-    }
-    void TearDown() override
-    {
-        ::unsetenv("SOURCE_DATE_EPOCH");
-        ::unsetenv("LC_ALL");
-    }
-
-    ProgramRun exportDesign(std::vector<std::string> options, const std::string& design = "board.json")
-    {
-        options.insert(options.begin(), {kExporter, design});
-        return RunProgram(options, folder.path(), scratch);
-    }
-
-    std::vector<std::string> filesLeft() const { return FileNames(folder.path()); }
-
-    TempFolder folder;   // the design's folder
-    TempFolder scratch;  // what the program printed
-};
-
-using Lines = std::vector<std::string>;
 
 // Expected lines are written under a column ruler: the first character after
 // the opening quote is column 1.
@@ -137,7 +90,10 @@ TEST_F(ExportCli, SavedLayerOrderIsUsedAndLayersByIdReorderIt)
     WriteBytes(folder.file("Nodewick.ini"), "Inner1   3\r\nTop   1\r\nBottom   2\r\n");
     const ProgramRun run = exportDesign({"--layers", "2"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(ReadBytes(folder.file("Nodewick.ini")), "Bottom   2\r\nInner1   3\r\nTop   1\r\n");
+    // The saved order lacks Inner2, which follows the saved layers.
+    EXPECT_EQ(run.err, "nodewick-export: warning: " + folder.file("Nodewick.ini") +
+                           ": the layer \"Inner2   4\" is missing; it is added as layer 4\n");
+    EXPECT_EQ(ReadBytes(folder.file("Nodewick.ini")), "Bottom   2\r\nInner1   3\r\nTop   1\r\nInner2   4\r\n");
     EXPECT_NE(ReadBytes(folder.file("board.ipc")).find("C ************Layer 3 Top   1**********\r\n"),
               std::string::npos);
 }
@@ -180,7 +136,7 @@ TEST_F(ExportCli, LocationBeyondSixDigitsLeavesNoNetlist)
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "nodewick-export: Net GND, pad U12-14: the X location comes to 1234567 units of 0.0001 "
                        "inch, more than the six digits a test record holds\n");
-    EXPECT_EQ(filesLeft(), (Lines{"Nodewick.ini", "board.json"}));
+    EXPECT_EQ(filesLeft(), Lines{"board.json"});
 }
 
 // As root every folder is writable; a folder of the system's that refuses
@@ -198,8 +154,10 @@ TEST_F(ExportCli, ReadOnlyDesignFolderIsReportedWithItsReason)
     const ProgramRun run = exportDesign({});
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(run.exitCode, 1);
-    const std::string expected = "nodewick-export: Cannot write the settings file " + designFolder + "Nodewick.ini: ";
-    EXPECT_TRUE(run.err == expected + "Permission denied\n" || run.err == expected + "Read-only file system\n")
+    const std::string expected = "nodewick-export: Cannot create the netlist " + designFolder +
+                                 "board.ipc (temporary file " + designFolder + ".board.ipc.nodewick-";
+    EXPECT_TRUE(run.err.starts_with(expected)) << run.err;
+    EXPECT_TRUE(run.err.ends_with(".tmp): Permission denied\n") || run.err.ends_with(".tmp): Read-only file system\n"))
         << run.err;
     EXPECT_FALSE(std::filesystem::exists(designFolder + "board.ipc"));
     EXPECT_EQ(filesLeft(), Lines{"board.json"});
@@ -219,13 +177,14 @@ TEST_F(ExportCli, OffsetOutOfRangeIsRefusedBeforeAnythingIsWritten)
 {
     WriteBytes(folder.file("board.json"), SmallDesign());
     const ProgramRun tooLarge = exportDesign({"--offset", "10000,0"});
-    EXPECT_EQ(tooLarge.exitCode, 1);
-    EXPECT_EQ(tooLarge.err, "nodewick-export: --offset: the X offset 10000 is more than the largest, 9999.9mil\n");
+    EXPECT_EQ(tooLarge.exitCode, 2);
+    EXPECT_EQ(tooLarge.err, "nodewick-export: --offset: the X offset \"10000\" is more than the largest, 9999.9mil\n");
 
+    // -900000 mil is -2286000000 database units, below -2147483648.
     const ProgramRun overflowing = exportDesign({"--offset=0,-900000"});
-    EXPECT_EQ(overflowing.exitCode, 1);
-    EXPECT_EQ(overflowing.err, "nodewick-export: The Y offset \"-900000\" is out of range: in mils an offset must "
-                               "lie between -845466.0mil and 845466.0mil, or the locations would overflow\n");
+    EXPECT_EQ(overflowing.exitCode, 2);
+    EXPECT_EQ(overflowing.err, "nodewick-export: --offset: the Y offset \"-900000\" is beyond the 32-bit coordinates "
+                               "of the design\n");
     EXPECT_EQ(filesLeft(), Lines{"board.json"});
 }
 

@@ -6,8 +6,10 @@
 #include <fstream>
 #include <string>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+using nodewick::DesignError;
 using namespace nodewick::design;
 using namespace nodewick::dbx;
 namespace dbx = nodewick::dbx;
@@ -38,7 +40,9 @@ protected:
     {
         try {
             LoadDesignFile(file);
-        } catch (const DesignLoadError& error) {
+        } catch (const nodewick::DesignError& error) {
+            return error.what();
+        } catch (const nodewick::FileError& error) {
             return error.what();
         }
         return "(loaded)";
@@ -97,12 +101,41 @@ TEST_F(DesignFile, OtherContentIsNotADesignFile)
 TEST_F(DesignFile, MissingFileAndFolderNameTheReason)
 {
     const fs::path missing = folder / "missing.json";
-    EXPECT_EQ(loadError(missing), missing.string() + ": cannot open the design file: No such file or directory");
-    EXPECT_EQ(loadError(folder), folder.string() + ": this is a folder, not a design file");
+    EXPECT_EQ(loadError(missing), missing.string() + ": cannot open the file: No such file or directory");
+    EXPECT_EQ(loadError(folder), folder.string() + ": this is a folder, not a regular file; only a regular file is read");
+}
+
+TEST_F(DesignFile, AFifoIsRefusedAtOnceAsNoRegularFile)
+{
+    const fs::path fifo = folder / "board.json";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(LoadDesignFile(fifo), nodewick::FileError);
+}
+
+TEST_F(DesignFile, APathTooLongForItsFieldIsReportedRelativeToTheWorkingFolder)
+{
+    // The working folder goes back however the test ends.
+    struct WorkingFolder {
+        fs::path before = fs::current_path();
+        ~WorkingFolder() { fs::current_path(before); }
+    } restore;
+    // Below this test's folder (over 20 bytes itself), 40 + 1 + 40 + 7 = 88
+    // bytes: the absolute path cannot fit the 100 bytes of design text 1,
+    // the path relative to the test's folder can.
+    const fs::path deep = folder / std::string(40, 'a') / std::string(40, 'b');
+    fs::create_directories(deep);
+    std::ofstream(deep / "d.json") << R"({"nodewickDesign": 1})";
+    ASSERT_GT(fs::absolute(deep / "d.json").string().size(), 100u);
+    fs::current_path(folder);
+    EXPECT_EQ(LoadDesignFile(deep / "d.json").design.path, std::string(40, 'a') + "/" + std::string(40, 'b') + "/d.json");
+    // From the root, the relative path is as long as the absolute one.
+    fs::current_path("/");
+    EXPECT_NE(loadError(deep / "d.json").find("bytes relative to the working folder; the design record holds 100"),
+              std::string::npos);
 }
 
 TEST_F(DesignFile, ErrorsInsideAJsonFileNameTheFileAsGiven)
 {
     const fs::path file = write("bad.json", "{\"nodewickDesign\": 1, \"layers\": [{\"id\": 1}]}");
-    EXPECT_EQ(loadError(file), file.string() + ": layers[0]: the required key \"name\" is missing");
+    EXPECT_EQ(loadError(file), file.string() + ": line 1, column 34: layers[0]: the required key \"name\" is missing");
 }

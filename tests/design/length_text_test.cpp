@@ -1,11 +1,13 @@
 #include "design/length_text.h"
 
+#include "base/error.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-using nodewick::design::LengthTextError;
+using nodewick::DesignError;
 using nodewick::design::ParseLengthText;
 
 TEST(ParseLengthText, MilAndMillimetreToDatabaseUnits)
@@ -40,9 +42,9 @@ TEST(ParseLengthText, LimitsOfTheThirtyTwoBitRange)
 {
     EXPECT_EQ(ParseLengthText("21474.83647mm"), 2147483647);
     EXPECT_EQ(ParseLengthText("-21474.83648mm"), -2147483647 - 1);
-    EXPECT_THROW(ParseLengthText("21474.83648mm"), LengthTextError);
-    EXPECT_THROW(ParseLengthText("845466.0035mil"), LengthTextError);  // 2147483648.89 units
-    EXPECT_THROW(ParseLengthText("99999999999999999999999999mm"), LengthTextError);
+    EXPECT_THROW(ParseLengthText("21474.83648mm"), DesignError);
+    EXPECT_THROW(ParseLengthText("845466.0035mil"), DesignError);  // 2147483648.89 units
+    EXPECT_THROW(ParseLengthText("99999999999999999999999999mm"), DesignError);
 }
 
 TEST(ParseLengthText, TextsThatAreNotALengthWithAUnit)
@@ -56,7 +58,7 @@ TEST(ParseLengthText, TextsThatAreNotALengthWithAUnit)
         try {
             ParseLengthText(text);
             ADD_FAILURE() << "accepted \"" << text << "\"";
-        } catch (const LengthTextError& error) {
+        } catch (const DesignError& error) {
             EXPECT_NE(std::string(error.what()).find(why), std::string::npos) << error.what();
         }
     }

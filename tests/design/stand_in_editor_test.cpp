@@ -1,4 +1,6 @@
 #include "design/stand_in_editor.h"
+
+#include "base/error.h"
 #include "dbx/trim_null.h"
 
 #include <gtest/gtest.h>
@@ -466,15 +468,15 @@ TEST(StandInDesignChecks, RepeatedIdsAndOverlongTextsAreRefused)
 {
     Design repeatedNet = SmallDesign();
     repeatedNet.nets[1].id = 40;
-    EXPECT_THROW(StandInEditor{repeatedNet}, std::invalid_argument);
+    EXPECT_THROW(StandInEditor{repeatedNet}, nodewick::DesignError);
 
     Design repeatedViaStyle = SmallDesign();
     repeatedViaStyle.viaStyles[1].id = 0;
-    EXPECT_THROW(StandInEditor{repeatedViaStyle}, std::invalid_argument);
+    EXPECT_THROW(StandInEditor{repeatedViaStyle}, nodewick::DesignError);
 
     Design longName = SmallDesign();
     longName.nets[0].name = std::string(101, 'N');
-    EXPECT_THROW(StandInEditor{longName}, std::invalid_argument);
+    EXPECT_THROW(StandInEditor{longName}, nodewick::DesignError);
 
     Design longestFits = SmallDesign();
     longestFits.nets[0].name = std::string(100, 'N');

@@ -24,7 +24,8 @@ TEST(ExportFailures, PadLocationBeyondSixDigitsStopsTheRunAndNamesThePad)
     EXPECT_FALSE(result.written);
     EXPECT_EQ(result.error, "Net GND, pad U7-3: the X location comes to 1234567 units of 0.0001 inch, more than "
                             "the six digits a test record holds");
-    EXPECT_EQ(harness.filesLeft(), Lines{"Nodewick.ini"});
+    // The settings file is written only once the netlist is in place.
+    EXPECT_TRUE(harness.filesLeft().empty());
     EXPECT_TRUE(harness.conversationClosedAfterRun);
     EXPECT_NE(harness.statuses.back(), "Written to .board.ipc");
 }
@@ -38,7 +39,7 @@ TEST(ExportFailures, ViaLocationBeyondSixDigitsNamesTheVia)
     EXPECT_FALSE(result.written);
     EXPECT_EQ(result.error, "Net N, via 2 (via style 0): the Y location comes to -1000000 units of 0.0001 inch, "
                             "more than the six digits a test record holds");
-    EXPECT_EQ(harness.filesLeft(), Lines{"Nodewick.ini"});
+    EXPECT_TRUE(harness.filesLeft().empty());
 }
 
 // The largest location plus the largest offset is summed without wrapping
@@ -64,7 +65,7 @@ TEST(ExportFailures, FailedRunLeavesTheEarlierNetlistAsItWas)
     harness.design.nets = {Net(1, "N", {Pad("U1", "1", kSmdPad, 7654321, 1)})};
     EXPECT_FALSE(harness.run().written);
     EXPECT_EQ(harness.netlist(), "earlier netlist\r\n999\r\n");
-    EXPECT_EQ(harness.filesLeft(), (Lines{"Nodewick.ini", "board.ipc"}));
+    EXPECT_EQ(harness.filesLeft(), Lines{"board.ipc"});
 }
 
 TEST(ExportFailures, OffsetBeyondACoordinateIsRefusedBeforeAnyFile)
@@ -97,27 +98,42 @@ TEST(ExportFailures, NoDesignOpenWritesNothing)
     EXPECT_TRUE(harness.filesLeft().empty());
 }
 
-TEST(ExportFailures, SettingsFileThatCannotBeWrittenStopsTheRun)
+TEST(ExportFailures, MissingDesignFolderStopsTheRunBeforeAnyFile)
 {
     ExportHarness harness;
     const std::string folder = harness.folder.file("missing/");
     harness.design.path = folder + "board.pcb";
     const ExportResult result = harness.run();
     EXPECT_FALSE(result.written);
-    EXPECT_EQ(result.error,
-              "Cannot write the settings file " + folder + "Nodewick.ini: No such file or directory");
+    EXPECT_TRUE(Mentions(result.error, "Cannot create the netlist " + folder + "board.ipc (temporary file " + folder +
+                                           ".board.ipc.nodewick-"))
+        << result.error;
+    EXPECT_TRUE(Mentions(result.error, ".tmp): No such file or directory")) << result.error;
     EXPECT_TRUE(harness.conversationClosedAfterRun);
 }
 
-TEST(ExportFailures, NetlistThatCannotBePutInPlaceStopsTheRun)
+TEST(ExportFailures, SettingsFileThatCannotBeWrittenCostsOnlyAWarning)
+{
+    ExportHarness harness;
+    std::filesystem::create_directory(harness.folder.file("Nodewick.ini"));
+    const ExportResult result = harness.run();
+    EXPECT_TRUE(result.written) << result.error;
+    EXPECT_EQ(result.settingsPath, "");
+    EXPECT_EQ(result.warnings, Lines{"The settings file " + harness.folder.file("Nodewick.ini") +
+                                     " is a folder, not a regular file; it is not replaced; the layer order is not "
+                                     "saved"});
+    EXPECT_TRUE(harness.netlist().ends_with("999\r\n"));
+}
+
+TEST(ExportFailures, FolderAtTheNetlistNameIsRefused)
 {
     ExportHarness harness;
     std::filesystem::create_directory(harness.folder.file("board.ipc"));
     const ExportResult result = harness.run();
     EXPECT_FALSE(result.written);
-    EXPECT_TRUE(Mentions(result.error, "Cannot put the netlist in place as " + harness.folder.file("board.ipc") + ": "))
-        << result.error;
-    EXPECT_EQ(harness.filesLeft(), (Lines{"Nodewick.ini", "board.ipc"}));
+    EXPECT_EQ(result.error,
+              "The netlist " + harness.folder.file("board.ipc") + " is a folder, not a regular file; it is not replaced");
+    EXPECT_EQ(harness.filesLeft(), Lines{"board.ipc"});
     EXPECT_TRUE(harness.viewed.empty());
 }
 

@@ -4,6 +4,7 @@
 
 #include "export/layer_list.h"
 #include "export_harness.h"
+#include "record_harness.h"
 
 namespace nodewick::exporter {
 namespace {
@@ -17,27 +18,26 @@ constexpr std::int32_t kHugePad = 11;       // no hole, 12345 by 100 units on la
 constexpr std::int32_t kTinyHolePad = 12;   // a hole that rounds to 0, 50 by 50 units on layer 1
 constexpr std::int32_t kHalfUnitHolePad = 13;  // a hole of exactly half an output unit
 constexpr std::int32_t kJustOverHalfPad = 14;  // a hole just over half an output unit, layer 1 to 2
+constexpr std::int32_t kNegativePad = 15;      // no hole, -1 by -1 units on layer 1
 
-// One net N with the given pads, written with the four layers of the board.
-Lines PadRecords(std::vector<design::Node> pads, ExportResult* result = nullptr,
-                 std::vector<design::ForcedStatus> forced = {})
+// padsxy over one net N with the given pads, on the four layers of the board.
+Lines PadRecords(std::vector<design::Node> pads, Lines* warnings = nullptr,
+                 std::vector<design::ForcedStatus> forced = {}, std::vector<std::string> layerList = {})
 {
-    ExportHarness harness;
-    harness.design.padStyles.push_back(Style(kInnerSpanPad, "TH40IN", Out(40), 1, 3));
-    harness.design.padStyles.push_back(Style(kHugePad, "HUGE", 0, 1, 1, {{1, Out(12345), Out(100)}}));
-    harness.design.padStyles.push_back(Style(kTinyHolePad, "TINY", 100, 1, 2, {{1, Out(50), Out(50)}}));
-    harness.design.padStyles.push_back(Style(kHalfUnitHolePad, "HALF", 127, 1, 2, {{1, Out(50), Out(50)}}));
-    harness.design.padStyles.push_back(Style(kJustOverHalfPad, "OVER", 128, 1, 2, {{1, Out(50), Out(50)}}));
-    harness.design.nets = {Net(1, "N", std::move(pads))};
-    harness.design.forcedStatuses = std::move(forced);
-    const ExportResult run = harness.run();
-    EXPECT_TRUE(run.written) << run.error;
-    if (result != nullptr)
-        *result = run;
-    Lines records = harness.records();
-    EXPECT_EQ(records.back(), "999");
-    records.pop_back();
-    return records;
+    design::Design design = FourLayerBoard("board.pcb");
+    design.padStyles.push_back(Style(kInnerSpanPad, "TH40IN", Out(40), 1, 3));
+    design.padStyles.push_back(Style(kHugePad, "HUGE", 0, 1, 1, {{1, Out(12345), Out(100)}}));
+    design.padStyles.push_back(Style(kTinyHolePad, "TINY", 100, 1, 2, {{1, Out(50), Out(50)}}));
+    design.padStyles.push_back(Style(kHalfUnitHolePad, "HALF", 127, 1, 2, {{1, Out(50), Out(50)}}));
+    design.padStyles.push_back(Style(kJustOverHalfPad, "OVER", 128, 1, 2, {{1, Out(50), Out(50)}}));
+    design.padStyles.push_back(Style(kNegativePad, "NEG", 0, 1, 1, {{1, -254, -254}}));
+    design.nets = {Net(1, "N", std::move(pads))};
+    design.forcedStatuses = std::move(forced);
+    NetRecords written = WriteNetRecords(design, 1, "N", std::move(layerList));
+    EXPECT_TRUE(written.vias.empty());
+    if (warnings != nullptr)
+        *warnings = written.warnings;
+    return written.pads;
 }
 
 design::Node Rotated(design::Node node, std::int32_t tenths)
@@ -82,39 +82,50 @@ TEST(Pads, BottomSurfacePadTakesTheLayerCountAsAccessCode)
     EXPECT_EQ(PadRecords({BottomPad("U1", "1", kSmdPad, 1, 2)}),
               Lines{  "327N                U1    -1          A04X 000001Y 000002X0600Y0200     S2"});
 
-    ExportHarness twelveLayers;
+    Lines twelveLayers;
     for (int id = 1; id <= 12; ++id)
-        twelveLayers.choices.layerList.push_back(LayerEntry("L" + std::to_string(id), id));
-    twelveLayers.design.nets = {Net(1, "N", {BottomPad("U1", "1", kSmdPad, 1, 2)})};
-    ASSERT_TRUE(twelveLayers.run().written);
-    EXPECT_EQ(twelveLayers.records()[0].substr(38, 4), "A12X");
+        twelveLayers.push_back(LayerEntry("L" + std::to_string(id), id));
+    const Lines records = PadRecords({BottomPad("U1", "1", kSmdPad, 1, 2)}, nullptr, {}, twelveLayers);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].substr(38, 4), "A12X");
 }
 
 // The pad style has copper on layer 1 only; the part sits on the bottom.
 TEST(Pads, SurfacePadWithoutCopperOnItsSideTakesTheMirroredShape)
 {
-    ExportResult result;
-    EXPECT_EQ(PadRecords({BottomPad("U1", "1", kSmdPad, 1, 2)}, &result),
+    Lines warnings;
+    EXPECT_EQ(PadRecords({BottomPad("U1", "1", kSmdPad, 1, 2)}, &warnings),
               Lines{  "327N                U1    -1          A04X 000001Y 000002X0600Y0200     S2"});
-    EXPECT_EQ(result.warningCount, 0);
+    EXPECT_TRUE(warnings.empty());
 }
 
 TEST(Pads, SurfacePadWithoutCopperOnEitherSideHasZeroSizeAndAWarning)
 {
-    ExportResult result;
-    EXPECT_EQ(PadRecords({Pad("U1", "1", kBarePad, 1, 2)}, &result),
+    Lines warnings;
+    EXPECT_EQ(PadRecords({Pad("U1", "1", kBarePad, 1, 2)}, &warnings),
               Lines{  "327N                U1    -1          A01X 000001Y 000002X0000Y0000     S1"});
-    EXPECT_EQ(result.warnings,
+    EXPECT_EQ(warnings,
               Lines{"Net N, pad U1-1: pad style 2 has no copper on layer 1 nor on the mirrored layer; written with size 0"});
 }
 
 TEST(Pads, SizeBeyondFourDigitsIsWrittenAs9999WithAWarning)
 {
-    ExportResult result;
-    EXPECT_EQ(PadRecords({Pad("U1", "1", kHugePad, 1, 2)}, &result),
+    Lines warnings;
+    EXPECT_EQ(PadRecords({Pad("U1", "1", kHugePad, 1, 2)}, &warnings),
               Lines{  "327N                U1    -1          A01X 000001Y 000002X9999Y0100     S1"});
-    EXPECT_EQ(result.warnings, Lines{"Net N, pad U1-1: the width 12345 units of 0.0001 inch does not fit the "
-                                     "four-digit size field; written as 9999"});
+    EXPECT_EQ(warnings, Lines{"Net N, pad U1-1: the width 12345 units of 0.0001 inch does not fit the "
+                              "four-digit size field; written as 9999"});
+}
+
+TEST(Pads, NegativeSizeIsWrittenAs0000WithAWarning)
+{
+    Lines warnings;
+    EXPECT_EQ(PadRecords({Pad("U1", "1", kNegativePad, 1, 2)}, &warnings),
+              Lines{  "327N                U1    -1          A01X 000001Y 000002X0000Y0000     S1"});
+    EXPECT_EQ(warnings, (Lines{"Net N, pad U1-1: the width -1 units of 0.0001 inch does not fit the "
+                               "four-digit size field; written as 0000",
+                               "Net N, pad U1-1: the height -1 units of 0.0001 inch does not fit the "
+                               "four-digit size field; written as 0000"}));
 }
 
 TEST(Pads, HoleRoundingToZeroMakesASurfacePad)
@@ -158,12 +169,11 @@ TEST(Pads, WalkEndsAtANegativeStatus)
 
 TEST(Pads, PadWhoseStyleCannotBeReadIsLeftOutWithAWarning)
 {
-    ExportResult result;
-    const Lines records = PadRecords({Pad("U1", "1", kSmdPad, 1, 2), Pad("", "7", kSmdPad, 3, 4)}, &result,
+    Lines warnings;
+    const Lines records = PadRecords({Pad("U1", "1", kSmdPad, 1, 2), Pad("", "7", kSmdPad, 3, 4)}, &warnings,
                                      {{design::Operation::TGetPadStyle, dbx::status::kInvalidPadstyle}});
     EXPECT_TRUE(records.empty());
-    EXPECT_EQ(result.padRecords, 0);
-    EXPECT_EQ(result.warnings,
+    EXPECT_EQ(warnings,
               (Lines{"Net N, pad U1-1: pad style 1 cannot be read (Invalid Padstyle); no test record written",
                      "Net N, free pad pin 7: pad style 1 cannot be read (Invalid Padstyle); no test record written"}));
 }

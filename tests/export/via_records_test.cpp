@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "export_harness.h"
+#include "record_harness.h"
 
 namespace nodewick::exporter {
 namespace {
@@ -13,31 +14,28 @@ using Lines = std::vector<std::string>;
 
 constexpr std::int32_t kDeepVia = 7;    // 10 units, layer 1 to layer id 100
 constexpr std::int32_t kNineUnitVia = 8;  // 9 units, layer 1 to 2, 196 units on both layers
+constexpr std::int32_t kNegativeVia = 9;  // no hole, layer 1 to 2, -1000 database units on both layers
 
 struct ViaRun {
     Lines records;
-    ExportResult result;
+    Lines warnings;
 };
 
-// One net N with a pad (so that it is written) and the given items; only the
-// via records are returned.
+// viasxy over one net N with a pad and the given items, on the four layers of
+// the board unless a layer list is given.
 ViaRun ViaRecords(std::vector<design::Item> items, std::vector<std::string> layerList = {},
                   std::vector<design::ForcedStatus> forced = {})
 {
-    ExportHarness harness;
-    harness.design.viaStyles.push_back(Style(kDeepVia, "DEEP", Out(10), 1, 100));
-    harness.design.viaStyles.push_back(Style(kNineUnitVia, "NINE", Out(9), 1, 2,
-                                             {{1, Out(196), Out(196)}, {2, Out(196), Out(196)}}));
-    harness.design.nets = {Net(1, "N", {Pad("U1", "1", kSmdPad, 1, 1)}, std::move(items))};
-    harness.design.forcedStatuses = std::move(forced);
-    harness.choices.layerList = std::move(layerList);
-    ViaRun run{.records = {}, .result = harness.run()};
-    EXPECT_TRUE(run.result.written) << run.result.error;
-    for (const std::string& line : harness.records()) {
-        if (line.size() > 23 && line.compare(20, 3, "VIA") == 0)
-            run.records.push_back(line);
-    }
-    return run;
+    design::Design design = FourLayerBoard("board.pcb");
+    design.viaStyles.push_back(Style(kDeepVia, "DEEP", Out(10), 1, 100));
+    design.viaStyles.push_back(Style(kNineUnitVia, "NINE", Out(9), 1, 2,
+                                     {{1, Out(196), Out(196)}, {2, Out(196), Out(196)}}));
+    design.viaStyles.push_back(Style(kNegativeVia, "NEG", 0, 1, 2, {{1, -1000, -1000}, {2, -1000, -1000}}));
+    design.nets = {Net(1, "N", {Pad("U1", "1", kSmdPad, 1, 1)}, std::move(items))};
+    design.forcedStatuses = std::move(forced);
+    NetRecords written = WriteNetRecords(design, 1, "N", std::move(layerList));
+    EXPECT_EQ(written.pads.size(), 1u);
+    return ViaRun{.records = std::move(written.vias), .warnings = std::move(written.warnings)};
 }
 
 design::Item Rotated(design::Item item, std::int32_t tenths)
@@ -75,14 +73,23 @@ TEST(Vias, DrillOfASingleDigitMakesASurfaceVia)
               Lines{  "327N                VIA   -           A01X 000001Y 000002X0196Y0196     S1"});
 }
 
+TEST(Vias, NegativeSizeIsWrittenAs0000WithAWarning)
+{
+    const ViaRun run = ViaRecords({Via(kNegativeVia, 1, 2)});
+    EXPECT_EQ(run.records,
+              Lines{  "327N                VIA   -           A01X 000001Y 000002X0000Y0000     S1"});
+    EXPECT_EQ(run.warnings, (Lines{"Net N, via 1 (via style 9): its width is negative; written as 0000",
+                                   "Net N, via 1 (via style 9): its height is negative; written as 0000"}));
+}
+
 TEST(Vias, SurfaceViaWithoutCopperTakesTheSideOfItsFlip)
 {
     const ViaRun run = ViaRecords({Via(kBareVia, 1, 2, 1), Via(kBareVia, 3, 4, 0)});
     EXPECT_EQ(run.records,
               (Lines{ "327N                VIA   -           A04X 000001Y 000002X0000Y0000     S2",
                       "327N                VIA   -           A01X 000003Y 000004X0000Y0000     S1"}));
-    EXPECT_EQ(run.result.warningCount, 2);
-    EXPECT_EQ(run.result.warnings[0],
+    ASSERT_EQ(run.warnings.size(), 2u);
+    EXPECT_EQ(run.warnings[0],
               "Net N, via 1 (via style 5): its style has no copper on layer 1 or 2; written with size 0");
 }
 
@@ -94,8 +101,8 @@ TEST(Vias, LayerMissingFromTheListGivesPositionZeroWithoutCarryOver)
     EXPECT_EQ(run.records,
               (Lines{ "307N                VIA   -    MD0010PA03X 000001Y 000002               S0L03L04",
                       "307N                VIA   -    MD0010PA00X 000003Y 000004               S0L00L04"}));
-    EXPECT_EQ(run.result.warnings, Lines{"Net N, via 2 (via style 6): its start layer id 6 has no entry in the "
-                                         "layer list; position 00 written"});
+    EXPECT_EQ(run.warnings, Lines{"Net N, via 2 (via style 6): its start layer id 6 has no entry in the "
+                                  "layer list; position 00 written"});
 }
 
 TEST(Vias, LayerIdsOfThreeDigitsMatchTheirEntry)
@@ -103,7 +110,7 @@ TEST(Vias, LayerIdsOfThreeDigitsMatchTheirEntry)
     const ViaRun run = ViaRecords({Via(kDeepVia, 1, 2)}, {"Top   1", "Deep   100", "Bottom   2", "Mid   10"});
     EXPECT_EQ(run.records,
               Lines{  "307N                VIA   -    MD0010PA01X 000001Y 000002               S0L01L02"});
-    EXPECT_EQ(run.result.warningCount, 0);
+    EXPECT_TRUE(run.warnings.empty());
 }
 
 TEST(Vias, LastOfSeveralMatchingEntriesCounts)
@@ -120,7 +127,7 @@ TEST(Vias, OtherItemsProduceNothing)
     const design::Item pad{.type = dbx::kItemTypePad, .x = 0, .y = 0, .viaStyle = 0, .rotation = 0, .flip = 0};
     const ViaRun run = ViaRecords({line, pad, Via(kThroughVia, 1, 2), line});
     EXPECT_EQ(run.records.size(), 1u);
-    EXPECT_EQ(run.result.viaRecords, 1);
+    EXPECT_EQ(run.records[0].substr(0, 3), "317");
     EXPECT_TRUE(ViaRecords({line, pad}).records.empty());
 }
 
@@ -129,7 +136,7 @@ TEST(Vias, ViaWhoseStyleCannotBeReadIsLeftOutWithAWarning)
     const ViaRun run = ViaRecords({Via(kThroughVia, 1, 2)}, {},
                                   {{design::Operation::TGetViaStyle, dbx::status::kInvalidPadstyle}});
     EXPECT_TRUE(run.records.empty());
-    EXPECT_EQ(run.result.warnings,
+    EXPECT_EQ(run.warnings,
               Lines{"Net N, via 1 (via style 0): its style cannot be read (Invalid Padstyle); no test record written"});
 }
 

@@ -74,11 +74,6 @@ void FakeView::hideOffsetDialog()
     offsetDialogShown = false;
 }
 
-void FakeView::showAboutBox()
-{
-    ++aboutBoxShows;
-}
-
 bool FakeView::enabled(Control control) const
 {
     return Lookup(enabled_, control, true);

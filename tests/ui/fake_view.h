@@ -27,7 +27,6 @@ public:
     void setOffsetText(OffsetBox box, const std::string& text) override;
     void showOffsetDialog() override;
     void hideOffsetDialog() override;
-    void showAboutBox() override;
 
     // A control the model never set is enabled, visible and unchecked, as a
     // freshly made control is.
@@ -45,7 +44,6 @@ public:
     int outerWidth = 0;     // 0: never set
     int offsetWrites = 0;   // texts the model wrote into Text1 or Text2
     bool offsetDialogShown = false;
-    int aboutBoxShows = 0;
 
 private:
     std::map<Control, bool> enabled_;

@@ -1,6 +1,6 @@
 // The window's behaviour without any toolkit: start-up with and without a
 // design, Up and Down, Reload, More and Less, the offset texts and their
-// limit, OK and Cancel, the About box and End, seen through a fake view.
+// limit, OK and Cancel, and End, seen through a fake view.
 
 #include <gtest/gtest.h>
 
@@ -268,14 +268,6 @@ TEST_F(WindowModelTest, CancelHidesTheDialogAndKeepsWhatWasTyped)
     EXPECT_TRUE(view.enabled(Control::Option1));
     EXPECT_TRUE(view.enabled(Control::Option2));
     EXPECT_EQ(model.offsetText(OffsetBox::Text1), "7");
-}
-
-TEST_F(WindowModelTest, AboutShowsTheBoxEachTime)
-{
-    session.startUp();
-    model.openAboutBox();
-    model.openAboutBox();
-    EXPECT_EQ(view.aboutBoxShows, 2);
 }
 
 TEST_F(WindowModelTest, EndClosesTheConversationOnceAndEnds)

@@ -13,11 +13,13 @@
 #include <utility>
 #include <vector>
 
-#include "design/json/design_json_links.h"
-#include "dbx/fixed_text.h"
-#include "design/json/json_object_reader.h"
+#include "base/error.h"
 #include "dbx/records.h"
-#include "design/windows1252.h"
+#include "design/design_path.h"
+#include "design/field_text.h"
+#include "design/json/design_json_links.h"
+#include "design/json/json_object_reader.h"
+#include "design/json/tracked_input.h"
 
 namespace nodewick::design {
 namespace {
@@ -34,6 +36,16 @@ enum class Element { Design, Layer, PadStyle, ViaStyle, Component, Net, Shape, A
 // The deepest the design's own elements nest: the design, its nets, a net,
 // its nodes, a node.
 constexpr std::size_t kDeepestElement = 5;
+
+// Where a key starts: the parser has just taken its closing quote. Counted
+// from the key as decoded, which is the key as written unless it holds an
+// escape.
+TextPosition KeyStart(TextPosition afterKey, std::size_t keyBytes) noexcept
+{
+    const std::uint64_t written = keyBytes + 2;
+    afterKey.column = afterKey.column >= written ? afterKey.column - written + 1 : 1;
+    return afterKey;
+}
 
 static_assert(static_cast<unsigned>(DesignKey::Other) < 64, "a design object's keys are tracked in 64 bits");
 // The arrays of design elements an object holds, by key.
@@ -79,37 +91,10 @@ bool IsStatusMap(Element parent, DesignKey key)
     return parent == Element::Design && key == DesignKey::Status;
 }
 
-struct OperationName {
-    std::string_view name;
-    Operation operation;
-};
-
-constexpr OperationName kOperationNames[] = {
-    {"TOpenDesign", Operation::TOpenDesign},
-    {"TCloseDesign", Operation::TCloseDesign},
-    {"TGetDesignInfo", Operation::TGetDesignInfo},
-    {"TGetFirstLayer", Operation::TGetFirstLayer},
-    {"TGetNextLayer", Operation::TGetNextLayer},
-    {"TGetFirstNet", Operation::TGetFirstNet},
-    {"TGetNextNet", Operation::TGetNextNet},
-    {"TGetNetById", Operation::TGetNetById},
-    {"TGetFirstNetNode", Operation::TGetFirstNetNode},
-    {"TGetNextNetNode", Operation::TGetNextNetNode},
-    {"TGetFirstNetItem", Operation::TGetFirstNetItem},
-    {"TGetNextNetItem", Operation::TGetNextNetItem},
-    {"TGetFirstComponent", Operation::TGetFirstComponent},
-    {"TGetNextComponent", Operation::TGetNextComponent},
-    {"TGetFirstNetAttribute", Operation::TGetFirstNetAttribute},
-    {"TGetPadStyle", Operation::TGetPadStyle},
-    {"TGetViaStyle", Operation::TGetViaStyle},
-    {"TGetPadShapeByLayer", Operation::TGetPadShapeByLayer},
-    {"TGetViaShapeByLayer", Operation::TGetViaShapeByLayer},
-};
-
 Layer ReadLayer(JsonObjectReader& in)
 {
     return Layer{.id = in.int32(DesignKey::Id),
-                 .name = in.text(DesignKey::Name, dbx::kTextFieldSize),
+                 .name = in.text(DesignKey::Name, kWrittenText),
                  .type = in.int32(DesignKey::Type)};
 }
 
@@ -127,10 +112,11 @@ std::vector<T> TakeExact(std::vector<T>& collected)
 Style ReadStyle(JsonObjectReader& in, std::vector<LayerShape>& shapes)
 {
     return Style{.id = in.int32(DesignKey::Id),
-                 .name = in.text(DesignKey::Name, dbx::kTextFieldSize),
+                 .name = in.text(DesignKey::Name, kKeptText),
                  .hole = in.size(DesignKey::Hole),
                  .startLayer = in.int32(DesignKey::Start),
                  .endLayer = in.int32(DesignKey::End),
+                 .plated = in.boolean(DesignKey::Plated, true),
                  .shapes = TakeExact(shapes)};
 }
 
@@ -143,10 +129,12 @@ LayerShape ReadShape(JsonObjectReader& in)
 
 Component ReadComponent(JsonObjectReader& in, bool& padCountGiven)
 {
-    Component component{.refDes = in.text(DesignKey::RefDes, dbx::kTextFieldSize), .side = in.int32(DesignKey::Side, 0)};
+    Component component{.refDes = in.text(DesignKey::RefDes, kWrittenText), .side = in.int32(DesignKey::Side, 0)};
     if (component.refDes.empty())
         in.fail(DesignKey::RefDes, "a component needs a reference designator");
     const std::optional<std::int32_t> padCount = in.optionalInt32(DesignKey::PadCount);
+    if (padCount && *padCount < 0)
+        in.fail(DesignKey::PadCount, "a pad count cannot be negative: " + std::to_string(*padCount));
     padCountGiven = padCount.has_value();
     component.padCount = padCount.value_or(0);
     return component;
@@ -157,7 +145,7 @@ Net ReadNet(JsonObjectReader& in, std::vector<Attribute>& attributes, std::vecto
             std::vector<Item>& items)
 {
     return Net{.id = in.int32(DesignKey::Id),
-               .name = in.text(DesignKey::Name, dbx::kTextFieldSize),
+               .name = in.text(DesignKey::Name, kWrittenText),
                .attributes = TakeExact(attributes),
                .nodes = TakeExact(nodes),
                .items = TakeExact(items)};
@@ -165,19 +153,20 @@ Net ReadNet(JsonObjectReader& in, std::vector<Attribute>& attributes, std::vecto
 
 Attribute ReadAttribute(JsonObjectReader& in)
 {
-    return Attribute{.name = in.text(DesignKey::Name, dbx::kTextFieldSize),
-                     .value = in.text(DesignKey::Value, dbx::kAttributeValueSize)};
+    std::string name = in.text(DesignKey::Name, kKeptText);
+    const FieldText valueUse = AttributeValueUse(name);
+    return Attribute{.name = std::move(name), .value = in.text(DesignKey::Value, valueUse)};
 }
 
 Node ReadNode(JsonObjectReader& in)
 {
-    return Node{.refDes = in.text(DesignKey::RefDes, dbx::kTextFieldSize, ""),
-                .pin = in.text(DesignKey::Pin, dbx::kTextFieldSize, ""),
+    return Node{.refDes = in.text(DesignKey::RefDes, kWrittenText, ""),
+                .pin = in.text(DesignKey::Pin, kWrittenText, ""),
                 .padStyle = in.int32(DesignKey::PadStyle),
                 .x = in.length(DesignKey::X),
                 .y = in.length(DesignKey::Y),
                 .flip = in.int32(DesignKey::Flip, 0),
-                .rotation = in.int32(DesignKey::Rotation, 0)};
+                .rotation = in.rotation(DesignKey::Rotation)};
 }
 
 // Vias carry their place and style; any other item only takes its place in
@@ -192,7 +181,7 @@ Item ReadItem(JsonObjectReader& in)
     item.x = in.length(DesignKey::X);
     item.y = in.length(DesignKey::Y);
     item.viaStyle = in.int32(DesignKey::ViaStyle);
-    item.rotation = in.int32(DesignKey::Rotation, 0);
+    item.rotation = in.rotation(DesignKey::Rotation);
     item.flip = in.int32(DesignKey::Flip, 0);
     return item;
 }
@@ -200,40 +189,18 @@ Item ReadItem(JsonObjectReader& in)
 void ReadForcedStatuses(JsonObjectReader& in, std::vector<ForcedStatus>& forced)
 {
     for (JsonMember& member : in.members()) {
-        const auto* known = std::find_if(std::begin(kOperationNames), std::end(kOperationNames),
-                                         [&](const OperationName& entry) { return entry.name == member.keyName(); });
+        const auto* known = std::find(std::begin(kOperationNames), std::end(kOperationNames), member.keyName());
         if (known == std::end(kOperationNames)) {
             std::string names;
-            for (const OperationName& entry : kOperationNames)
-                names += (names.empty() ? "" : ", ") + std::string(entry.name);
+            for (const std::string_view name : kOperationNames)
+                names += (names.empty() ? "" : ", ") + std::string(name);
             in.fail(member, "not a DBX operation; the operations are " + names);
         }
         const std::int32_t status = in.int32(member);
         if (status == 0)
             in.fail(member, "a forced status cannot be 0 (success): leave the operation out instead");
-        forced.push_back({.operation = known->operation, .status = status});
+        forced.push_back({.operation = static_cast<Operation>(known - std::begin(kOperationNames)), .status = status});
     }
-}
-
-// Design text 1 when the file names no "path": where the file itself lies.
-std::string DefaultDesignPath(const std::filesystem::path& file, const std::string& fileName)
-{
-    const std::string path = std::filesystem::absolute(file).lexically_normal().string();
-    std::string text;
-    try {
-        text = Utf8ToWindows1252(path);
-    } catch (const TextEncodingError& error) {
-        throw DesignLoadError(DesignFileMessage(fileName, "", "the file's own path, design text 1 when \"path\" is "
-                                                              "absent, cannot be a DBX text: " +
-                                                                  std::string(error.what()) + "; give a \"path\""));
-    }
-    if (text.size() > dbx::kTextFieldSize) {
-        throw DesignLoadError(DesignFileMessage(
-            fileName, "",
-            "the file's own path, design text 1 when \"path\" is absent, is " + std::to_string(text.size()) +
-                " bytes long; the DBX field holds " + std::to_string(dbx::kTextFieldSize) + ": give a shorter \"path\""));
-    }
-    return text;
 }
 
 // Turns the parser's events into the design as they come. Each JSON object
@@ -242,8 +209,8 @@ std::string DefaultDesignPath(const std::filesystem::path& file, const std::stri
 // is skipped.
 class DesignReader {
 public:
-    DesignReader(const std::filesystem::path& file, const std::istream& in)
-        : file_(file), fileName_(file.string()), in_(in)
+    DesignReader(const std::filesystem::path& file, TrackedInput& input)
+        : file_(file), fileName_(file.string()), input_(input)
     {
         // Frames are referred to while the next one opens: they must not move.
         frames_.reserve(kDeepestElement);
@@ -254,9 +221,10 @@ public:
         valueToFill(JsonValue::Kind::Null);
         return true;
     }
-    bool boolean(bool)
+    bool boolean(bool value)
     {
-        valueToFill(JsonValue::Kind::Boolean);
+        if (JsonValue* filled = valueToFill(JsonValue::Kind::Boolean))
+            filled->boolean = value;
         return true;
     }
     bool number_integer(Json::number_integer_t value)
@@ -268,7 +236,8 @@ public:
     bool number_unsigned(Json::number_unsigned_t value)
     {
         if (value > static_cast<Json::number_unsigned_t>(std::numeric_limits<std::int64_t>::max())) {
-            valueToFill(JsonValue::Kind::HugeInteger);
+            if (JsonValue* filled = valueToFill(JsonValue::Kind::HugeInteger))
+                filled->text = std::to_string(value);
         } else if (JsonValue* filled = valueToFill(JsonValue::Kind::Integer)) {
             filled->integer = static_cast<std::int64_t>(value);
         }
@@ -278,7 +247,9 @@ public:
     {
         // The parser hands integers beyond 64 bits over as floating point.
         const bool integer = text.find_first_of(".eE") == std::string::npos;
-        valueToFill(integer ? JsonValue::Kind::HugeInteger : JsonValue::Kind::Float);
+        JsonValue* filled = valueToFill(integer ? JsonValue::Kind::HugeInteger : JsonValue::Kind::Float);
+        if (filled)
+            filled->text = text;
         return true;
     }
     // Strings are copied, not moved: the parser's own buffer keeps its
@@ -307,6 +278,7 @@ private:
         bool isArray = false;
         std::vector<JsonMember> members;  // objects only
         std::uint64_t knownKeys = 0;      // the DesignKeys seen in this object
+        TextPosition at{};                // its opening bracket
     };
 
     // The value of the member being read, of this kind, to be filled in place;
@@ -322,7 +294,7 @@ private:
 
     std::filesystem::path file_;
     std::string fileName_;
-    const std::istream& in_;
+    TrackedInput& input_;
     JsonPath path_;
     std::vector<Frame> frames_;  // kept between objects so that their buffers are reused
     std::size_t depth_ = 0;
@@ -343,7 +315,7 @@ private:
 
 void DesignReader::fail(std::string_view what) const
 {
-    throw DesignLoadError(DesignFileMessage(fileName_, path_.member(), what));
+    throw DesignError(DesignFileMessage(fileName_, input_.position(), path_.member(), what));
 }
 
 void DesignReader::open(Element element, bool isArray)
@@ -355,6 +327,7 @@ void DesignReader::open(Element element, bool isArray)
     frame.isArray = isArray;
     frame.members.clear();
     frame.knownKeys = 0;
+    frame.at = input_.position();
     if (isArray)
         path_.enterArray();
     else
@@ -403,6 +376,7 @@ bool DesignReader::key(Json::string_t& key)
     // (empty) texts, a million times over in a large design.
     JsonMember& member = frame.members.emplace_back();
     member.key = known;
+    member.at = KeyStart(input_.position(), key.size());
     if (known == DesignKey::Other)
         member.otherKey = key;
     return true;
@@ -488,8 +462,6 @@ bool DesignReader::end_array()
 
 bool DesignReader::parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error)
 {
-    if (in_.bad())
-        throw DesignLoadError(DesignFileMessage(fileName_, "", "the file could not be read to its end"));
     // The parser words it "[json.exception.parse_error.101] parse error at
     // line 3, column 5: ..."; the bracketed tag means nothing to a user.
     std::string_view message = error.what();
@@ -500,12 +472,12 @@ bool DesignReader::parse_error(std::size_t, const std::string&, const nlohmann::
     std::string what = "JSON syntax error" + std::string(message);
     if (depth_ > 0 && !path_.member().empty())
         what += " (in " + path_.member() + ")";
-    throw DesignLoadError(DesignFileMessage(fileName_, "", what));
+    throw DesignError(DesignFileMessage(fileName_, std::nullopt, "", what));
 }
 
 void DesignReader::finish(Frame& frame)
 {
-    JsonObjectReader in(frame.members, path_, fileName_);
+    JsonObjectReader in(frame.members, path_, fileName_, frame.at);
     readElement(frame.element, in);
     warnUnknownKeys(in);
 }
@@ -557,21 +529,24 @@ void DesignReader::readDesignTexts(JsonObjectReader& in)
         in.fail(DesignKey::NodewickDesign, "this is design file format " + std::to_string(version) +
                                                "; Nodewick reads format " + std::to_string(kFormatVersion));
     }
-    if (std::optional<std::string> path = in.optionalText(DesignKey::Path, dbx::kTextFieldSize))
+    if (std::optional<std::string> path = in.optionalText(DesignKey::Path, kWrittenText)) {
+        if (path->empty())
+            in.fail(DesignKey::Path, "an empty path names no file; leave \"path\" out to use the file's own");
         design_.path = std::move(*path);
-    else
-        design_.path = DefaultDesignPath(file_, fileName_);
-    design_.title = in.text(DesignKey::Title, dbx::kTextFieldSize, "");
-    design_.engineer = in.text(DesignKey::Engineer, dbx::kTextFieldSize, "");
-    design_.revision = in.text(DesignKey::Revision, dbx::kTextFieldSize, "");
-    design_.drawingNumber = in.text(DesignKey::DrawingNumber, dbx::kTextFieldSize, "");
+    } else {
+        design_.path = DesignPathText(std::filesystem::absolute(file_).lexically_normal(), fileName_);
+    }
+    design_.title = in.text(DesignKey::Title, kWrittenText, "");
+    design_.engineer = in.text(DesignKey::Engineer, kWrittenText, "");
+    design_.revision = in.text(DesignKey::Revision, kWrittenText, "");
+    design_.drawingNumber = in.text(DesignKey::DrawingNumber, kWrittenText, "");
 }
 
 void DesignReader::warnUnknownKeys(const JsonObjectReader& in)
 {
     for (const std::string_view key : in.unusedKeys()) {
         if (++unknownKeys_ <= kMostUnknownKeyWarnings)
-            warnings_.push_back(DesignFileMessage(fileName_, path_.member(key), "unknown key, ignored"));
+            warnings_.push_back(DesignFileMessage(fileName_, std::nullopt, path_.member(key), "unknown key, ignored"));
     }
 }
 
@@ -579,7 +554,7 @@ LoadedDesign DesignReader::take()
 {
     if (unknownKeys_ > kMostUnknownKeyWarnings) {
         warnings_.push_back(DesignFileMessage(
-            fileName_, "", std::to_string(unknownKeys_ - kMostUnknownKeyWarnings) + " more unknown keys ignored"));
+            fileName_, std::nullopt, "", std::to_string(unknownKeys_ - kMostUnknownKeyWarnings) + " more unknown keys ignored"));
     }
     LinkJsonDesign(design_, padCountGiven_, fileName_);
     return LoadedDesign{.design = std::move(design_), .warnings = std::move(warnings_)};
@@ -589,8 +564,19 @@ LoadedDesign DesignReader::take()
 
 LoadedDesign LoadJsonDesign(std::istream& in, const std::filesystem::path& file)
 {
-    DesignReader reader(file, in);
-    Json::sax_parse(in, &reader);
+    return LoadJsonDesign(
+        [&in](char* buffer, std::size_t capacity) {
+            return static_cast<std::size_t>(in.rdbuf()->sgetn(buffer, static_cast<std::streamsize>(capacity)));
+        },
+        file);
+}
+
+LoadedDesign LoadJsonDesign(const TrackedInput::Source& source, const std::filesystem::path& file)
+{
+    TrackedInput input(source);
+    std::istream tracked(&input);
+    DesignReader reader(file, input);
+    Json::sax_parse(tracked, &reader);
     return reader.take();
 }
 

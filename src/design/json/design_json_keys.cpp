@@ -12,7 +12,7 @@ constexpr std::size_t kKnownKeys = static_cast<std::size_t>(DesignKey::Other);
 constexpr std::array<std::string_view, kKnownKeys> kNames = {
     "attributes", "components", "drawingNumber", "end",     "engineer", "flip",      "height",   "hole",
     "id",         "items",      "layer",         "layers",  "name",     "nets",      "nodewickDesign", "nodes",
-    "padCount",   "padStyle",   "padStyles",     "path",    "pin",      "refDes",    "revision", "rotation",
+    "padCount",   "padStyle",   "padStyles",     "path",    "pin",      "plated",   "refDes",    "revision", "rotation",
     "shapes",     "side",       "start",         "status",  "title",    "type",      "value",    "viaStyle",
     "viaStyles",  "width",      "x",             "y",
 };

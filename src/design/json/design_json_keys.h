@@ -30,6 +30,7 @@ enum class DesignKey : std::uint8_t {
     PadStyles,
     Path,
     Pin,
+    Plated,
     RefDes,
     Revision,
     Rotation,

@@ -5,7 +5,8 @@
 #include <unordered_map>
 
 #include "design/component_index.h"
-#include "design/design_file.h"
+#include "base/error.h"
+#include "design/field_text.h"
 #include "design/json/json_object_reader.h"
 #include "dbx/records.h"
 
@@ -33,6 +34,7 @@ public:
         checkStyleLayers(design_.viaStyles, "viaStyles");
         checkComponentsUnique();
         indexIds(design_.nets, "nets", "net");
+        checkNetNamesUnique();
         std::vector<std::int32_t> padCounts(design_.components.size(), 0);
         for (std::size_t n = 0; n < design_.nets.size(); ++n) {
             linkNodes(n, padCounts);
@@ -49,7 +51,7 @@ private:
 
     [[noreturn]] void fail(const std::string& path, std::string_view what) const
     {
-        throw DesignLoadError(DesignFileMessage(fileName_, path, what));
+        throw DesignError(DesignFileMessage(fileName_, std::nullopt, path, what));
     }
 
     template <typename T>
@@ -99,6 +101,16 @@ private:
             fail(Element("components", duplicate->later) + ".refDes",
                  "\"" + design_.components[duplicate->later].refDes + "\" is already used by " +
                      Element("components", duplicate->earlier));
+        }
+    }
+
+    void checkNetNamesUnique() const
+    {
+        if (const std::optional<RepeatedName> repeated = FirstRepeatedNetName(design_.nets)) {
+            fail(Element("nets", repeated->later) + ".name",
+                 "the net name \"" + design_.nets[repeated->later].name + "\" is the name of " +
+                     Element("nets", repeated->earlier) + " (\"" + design_.nets[repeated->earlier].name +
+                     "\") too, once blanks at its ends are trimmed; two nets of one name would be written as one");
         }
     }
 

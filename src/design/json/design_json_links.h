@@ -18,7 +18,7 @@ namespace nodewick::design {
 // - a via names an existing via style;
 // - a component without "padCount" (padCountGiven false) gets the number of
 //   nodes that name it.
-// Throws DesignLoadError naming `fileName` and the JSON path of the first
+// Throws DesignError naming `fileName` and the JSON path of the first
 // fault.
 void LinkJsonDesign(Design& design, const std::vector<bool>& padCountGiven, const std::string& fileName);
 

@@ -3,9 +3,9 @@
 #include <limits>
 #include <string>
 
-#include "design/design_file.h"
+#include "base/error.h"
 #include "design/length_text.h"
-#include "design/windows1252.h"
+#include "base/windows1252.h"
 
 namespace nodewick::design {
 namespace {
@@ -99,9 +99,12 @@ std::string JsonPath::member(std::string_view key) const
     return path;
 }
 
-std::string DesignFileMessage(const std::string& fileName, const std::string& path, std::string_view what)
+std::string DesignFileMessage(const std::string& fileName, std::optional<TextPosition> at, const std::string& path,
+                              std::string_view what)
 {
     std::string message = fileName + ": ";
+    if (at)
+        message += "line " + std::to_string(at->line) + ", column " + std::to_string(at->column) + ": ";
     if (!path.empty())
         message += path + ": ";
     message += what;
@@ -109,19 +112,23 @@ std::string DesignFileMessage(const std::string& fileName, const std::string& pa
 }
 
 JsonObjectReader::JsonObjectReader(std::vector<JsonMember>& members, const JsonPath& path,
-                                   const std::string& fileName)
-    : members_(members), path_(path), fileName_(fileName)
+                                   const std::string& fileName, TextPosition objectAt)
+    : members_(members), path_(path), fileName_(fileName), objectAt_(objectAt)
 {
 }
 
 void JsonObjectReader::fail(DesignKey key, std::string_view what) const
 {
-    throw DesignLoadError(DesignFileMessage(fileName_, path_.member(DesignKeyName(key)), what));
+    for (const JsonMember& member : members_) {
+        if (member.key == key)
+            fail(member, what);
+    }
+    throw DesignError(DesignFileMessage(fileName_, objectAt_, path_.member(DesignKeyName(key)), what));
 }
 
 void JsonObjectReader::fail(const JsonMember& member, std::string_view what) const
 {
-    throw DesignLoadError(DesignFileMessage(fileName_, path_.member(member.keyName()), what));
+    throw DesignError(DesignFileMessage(fileName_, member.at, path_.member(member.keyName()), what));
 }
 
 JsonMember* JsonObjectReader::find(DesignKey key)
@@ -140,7 +147,7 @@ JsonMember& JsonObjectReader::require(DesignKey key)
     JsonMember* member = find(key);
     if (!member) {
         const std::string what = "the required key \"" + std::string(DesignKeyName(key)) + "\" is missing";
-        throw DesignLoadError(DesignFileMessage(fileName_, path_.container(), what));
+        throw DesignError(DesignFileMessage(fileName_, objectAt_, path_.container(), what));
     }
     return *member;
 }
@@ -150,7 +157,7 @@ std::int32_t JsonObjectReader::int32(JsonMember& member)
     member.used = true;
     const JsonValue& value = member.value;
     if (value.kind == JsonValue::Kind::HugeInteger)
-        fail(member, kOutOfRange);
+        fail(member, std::string(kOutOfRange) + ": " + value.text);
     if (value.kind != JsonValue::Kind::Integer)
         fail(member, "expected an integer, found " + std::string(JsonKindName(value.kind)));
     if (value.integer < std::numeric_limits<std::int32_t>::min() ||
@@ -178,13 +185,33 @@ std::optional<std::int32_t> JsonObjectReader::optionalInt32(DesignKey key)
     return int32(*member);
 }
 
+bool JsonObjectReader::boolean(DesignKey key, bool fallback)
+{
+    JsonMember* member = find(key);
+    if (!member)
+        return fallback;
+    if (member->value.kind != JsonValue::Kind::Boolean)
+        fail(*member, "expected true or false, found " + std::string(JsonKindName(member->value.kind)));
+    return member->value.boolean;
+}
+
+std::int32_t JsonObjectReader::rotation(DesignKey key)
+{
+    const std::int32_t tenths = int32(key, 0);
+    if (tenths < -kLargestRotation || tenths > kLargestRotation) {
+        fail(key, "a rotation is tenths of a degree from " + std::to_string(-kLargestRotation) + " to " +
+                      std::to_string(kLargestRotation) + ", not " + std::to_string(tenths));
+    }
+    return tenths;
+}
+
 std::int32_t JsonObjectReader::lengthOf(JsonMember& member)
 {
     const JsonValue& value = member.value;
     if (value.kind == JsonValue::Kind::String) {
         try {
             return ParseLengthText(value.text);
-        } catch (const LengthTextError& error) {
+        } catch (const DesignError& error) {
             fail(member, error.what());
         }
     }
@@ -209,7 +236,7 @@ std::int32_t JsonObjectReader::size(DesignKey key)
     return value;
 }
 
-std::string JsonObjectReader::textOf(JsonMember& member, std::size_t capacity)
+std::string JsonObjectReader::textOf(JsonMember& member, FieldText use)
 {
     if (member.value.kind != JsonValue::Kind::String)
         fail(member, "expected a string, found " + std::string(JsonKindName(member.value.kind)));
@@ -217,34 +244,32 @@ std::string JsonObjectReader::textOf(JsonMember& member, std::size_t capacity)
     std::string bytes = [&] {
         try {
             return Utf8ToWindows1252(member.value.text);
-        } catch (const TextEncodingError& error) {
+        } catch (const Error& error) {
             fail(member, error.what());
         }
     }();
-    if (bytes.size() > capacity) {
-        fail(member, "the text is " + std::to_string(bytes.size()) +
-                         " bytes long in Windows-1252; its DBX field holds " + std::to_string(capacity));
-    }
+    if (const std::optional<std::string> problem = FieldTextProblem(bytes, use))
+        fail(member, *problem + " (counted in Windows-1252 bytes)");
     return bytes;
 }
 
-std::string JsonObjectReader::text(DesignKey key, std::size_t capacity)
+std::string JsonObjectReader::text(DesignKey key, FieldText use)
 {
-    return textOf(require(key), capacity);
+    return textOf(require(key), use);
 }
 
-std::string JsonObjectReader::text(DesignKey key, std::size_t capacity, std::string_view fallback)
+std::string JsonObjectReader::text(DesignKey key, FieldText use, std::string_view fallback)
 {
     JsonMember* member = find(key);
-    return member ? textOf(*member, capacity) : std::string(fallback);
+    return member ? textOf(*member, use) : std::string(fallback);
 }
 
-std::optional<std::string> JsonObjectReader::optionalText(DesignKey key, std::size_t capacity)
+std::optional<std::string> JsonObjectReader::optionalText(DesignKey key, FieldText use)
 {
     JsonMember* member = find(key);
     if (!member)
         return std::nullopt;
-    return textOf(*member, capacity);
+    return textOf(*member, use);
 }
 
 void JsonObjectReader::ignoreTheRest()

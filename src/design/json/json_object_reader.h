@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "design/field_text.h"
 #include "design/json/design_json_keys.h"
+#include "design/json/tracked_input.h"
 
 namespace nodewick::design {
 
@@ -18,7 +20,8 @@ struct JsonValue {
     enum class Kind { Null, Boolean, Integer, HugeInteger, Float, String, Object, Array };
     Kind kind = Kind::Null;
     std::int64_t integer = 0;  // an Integer's value
-    std::string text{};        // a String's UTF-8 content
+    bool boolean = false;      // a Boolean's value
+    std::string text{};        // a String's UTF-8 content; a HugeInteger's digits
 };
 
 // How a message names a value's kind: "a string", "an array".
@@ -28,6 +31,7 @@ struct JsonMember {
     DesignKey key = DesignKey::Other;
     std::string otherKey{};  // the key as written, for a key of kind Other
     JsonValue value{};
+    TextPosition at{};  // where its key starts in the file
     bool used = false;  // taken by the reader; what is left over is unknown
 
     std::string_view keyName() const { return key == DesignKey::Other ? otherKey : DesignKeyName(key); }
@@ -62,29 +66,39 @@ private:
     std::vector<Step> steps_;
 };
 
-// Builds the message of a load error: the file, the JSON path, what is wrong.
-std::string DesignFileMessage(const std::string& fileName, const std::string& path, std::string_view what);
+// Builds the message of a load error: the file, the line and column (when
+// the fault has one place), the JSON path, what is wrong.
+std::string DesignFileMessage(const std::string& fileName, std::optional<TextPosition> at, const std::string& path,
+                              std::string_view what);
 
 // Reads the members of one JSON object of a design file by key, as the file defines
 // them: 32-bit integers, lengths (database units, or a text with a unit),
-// texts converted to Windows-1252 and limited to their DBX field. Every
-// failure throws DesignLoadError naming the file and the member's path.
+// texts converted to Windows-1252 and held to the rules of DBX text fields
+// (design/field_text.h). Every failure throws DesignError naming the file,
+// the member's line and column and its path; a missing member is placed at
+// the object's opening brace.
 class JsonObjectReader {
 public:
-    JsonObjectReader(std::vector<JsonMember>& members, const JsonPath& path, const std::string& fileName);
+    JsonObjectReader(std::vector<JsonMember>& members, const JsonPath& path, const std::string& fileName,
+                     TextPosition objectAt);
 
     std::int32_t int32(DesignKey key);
     std::int32_t int32(DesignKey key, std::int32_t fallback);
     std::optional<std::int32_t> optionalInt32(DesignKey key);
+    bool boolean(DesignKey key, bool fallback);
+    // Tenths of a degree, -3600 to 3600; 0 when absent.
+    std::int32_t rotation(DesignKey key);
 
     // A coordinate: any 32-bit length.
     std::int32_t length(DesignKey key);
     // A hole or copper size: a length that is not negative.
     std::int32_t size(DesignKey key);
 
-    std::string text(DesignKey key, std::size_t capacity);
-    std::string text(DesignKey key, std::size_t capacity, std::string_view fallback);
-    std::optional<std::string> optionalText(DesignKey key, std::size_t capacity);
+    // Texts that reach a line of the netlist (names, pins, header texts)
+    // are `Written`; the others (style names, attribute names) `Kept`.
+    std::string text(DesignKey key, FieldText use);
+    std::string text(DesignKey key, FieldText use, std::string_view fallback);
+    std::optional<std::string> optionalText(DesignKey key, FieldText use);
 
     // Every member in file order, for objects whose keys are data.
     std::vector<JsonMember>& members() { return members_; }
@@ -103,11 +117,12 @@ private:
     JsonMember* find(DesignKey key);
     JsonMember& require(DesignKey key);
     std::int32_t lengthOf(JsonMember& member);
-    std::string textOf(JsonMember& member, std::size_t capacity);
+    std::string textOf(JsonMember& member, FieldText use);
 
     std::vector<JsonMember>& members_;
     const JsonPath& path_;
     const std::string& fileName_;
+    TextPosition objectAt_;
 };
 
 } // namespace nodewick::design

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "design/pcad/forms.h"
+
 namespace nodewick::design::pcad {
 namespace {
 
@@ -111,36 +113,17 @@ void AddPlacement(ListView item, Board& board, const Library& library, Unit file
     board.placements.push_back(std::move(placement));
 }
 
-void AddVia(ListView item, Board& board, const Library& library, Unit fileUnit, const Reporter& reporter)
-{
-    BoardVia via;
-    via.line = item.line();
-    const std::optional<std::string> styleName = TextOfChild(item, "viaStyleRef", reporter);
-    if (!styleName)
-        reporter.fail(item.line(), "a via has no via style (viaStyleRef)");
-    const std::optional<std::size_t> style = library.viaStyleNames.findExactOrIgnoringCase(*styleName);
-    if (!style)
-        reporter.fail(item.line(), "a via refers to the via style " + Quoted(*styleName) + ", which is not defined");
-    via.styleId = static_cast<std::int32_t>(*style);
-    via.place = ReadItemPlace(item, "a via", fileUnit, reporter);
-    via.netName = TextOfChild(item, "netNameRef", reporter);
-    board.vias.push_back(std::move(via));
-}
-
 void ReadMultiLayer(ListView multiLayer, Board& board, Library& library, Unit fileUnit, Reporter& reporter)
 {
     for (const ListView item : multiLayer.lists()) {
         if (item.is("pattern")) {
             AddPlacement(item, board, library, fileUnit, reporter);
         } else if (item.is("via")) {
-            AddVia(item, board, library, fileUnit, reporter);
+            board.vias.push_back(ReadVia(item, library, fileUnit, reporter));
         } else if (item.is("pad")) {
             board.freePads.push_back(
                 {ReadPad(item, library, fileUnit, reporter), TextOfChild(item, "netNameRef", reporter), item.line()});
-        } else if (!IsOneOf(item.keyword(), {"fromTo", "infoPoint", "pickPoint", "gluePoint", "testPoint", "refPoint",
-                                             "polyKeepOut", "keepOut", "line", "arc", "triplePointArc", "text", "attr",
-                                             "pcbPoly", "copperPour95", "copperPour", "dimension", "field", "table",
-                                             "detail", "diagram", "bus", "plane", "polyCutOut"})) {
+        } else if (!IsSkippedForm(FormPlace::MultiLayer, item.keyword())) {
             reporter.warnUnknownForm(item.line(), item.keyword());
         }
     }
@@ -159,9 +142,7 @@ Board ReadBoard(const std::vector<ListView>& designForms, Library& library, Unit
                 AddLayer(child, board, reporter);
             else if (child.is("multiLayer"))
                 ReadMultiLayer(child, board, library, fileUnit, reporter);
-            else if (!IsOneOf(child.keyword(), {"layerContents", "layersStackup", "pcbPrintSettings", "gerberSettings",
-                                                "ncDrillSettings", "programState", "layerSets", "reportSettings",
-                                                "odbSettings", "drcSettings", "layerPairs"}))
+            else if (!IsSkippedForm(FormPlace::PcbDesign, child.keyword()))
                 reporter.warnUnknownForm(child.line(), child.keyword());
         }
     }

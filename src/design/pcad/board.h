@@ -37,19 +37,12 @@ struct FreePad {
     std::uint32_t line = 0;
 };
 
-struct BoardVia {
-    std::int32_t styleId = 0;
-    ItemPlace place;
-    std::optional<std::string> netName;
-    std::uint32_t line = 0;
-};
-
 struct Board {
     DesignFields fields;
     std::vector<Layer> layers;  // in file order
     std::vector<Placement> placements;
     std::vector<FreePad> freePads;
-    std::vector<BoardVia> vias;
+    std::vector<PatternVia> vias;  // the board's own, at their board places
 };
 
 // Reads the pcbDesign forms. A placement of an undefined pattern or a via of

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "design/component_index.h"
-#include "dbx/fixed_text.h"
+#include "design/field_text.h"
 #include "dbx/records.h"
 #include "design/pcad/pins.h"
 #include "design/pcad/placement.h"
@@ -13,16 +13,22 @@ namespace {
 
 inline constexpr std::int32_t kNoNet = -1;
 
-// DBX text fields hold 100 bytes (attribute values 256). A longer text is cut
-// to fit, and the user is told which one.
-std::string FitField(std::string text, std::size_t capacity, std::string_view what, Reporter& reporter)
+// Holds a text to the rules of DBX texts (design/field_text.h): one that
+// breaks them is an error naming the text and, where the item has one, its
+// line. Shown with its first 40 bytes, as a long text may be the fault.
+std::string CheckedText(std::string text, FieldText use, std::string_view what, std::uint32_t line,
+                        const Reporter& reporter)
 {
-    if (text.size() <= capacity)
+    const std::optional<std::string> problem = FieldTextProblem(text, use);
+    if (!problem)
         return text;
-    reporter.warn(std::string(what) + " " + Quoted(text) + " is longer than " + Decimal(static_cast<std::int64_t>(capacity)) +
-                  " bytes and is cut to fit");
-    text.resize(capacity);
-    return text;
+    std::string shown;
+    for (const char c : std::string_view(text).substr(0, 40))
+        shown += static_cast<unsigned char>(c) < 32 || c == 127 ? '?' : c;
+    const std::string message = std::string(what) + " " + Quoted(shown) + (text.size() > 40 ? "..." : "") + ": " + *problem;
+    if (line == 0)
+        reporter.fail(message);
+    reporter.fail(line, message);
 }
 
 struct PlacedPad {
@@ -33,7 +39,7 @@ struct PlacedPad {
 };
 
 struct PlacedPart {
-    std::string refDes;  // fitted to its DBX field
+    std::string refDes;  // checked against the rules of DBX texts
     std::int32_t side = 0;
     // Sorted by pin, pads of one pin in pattern order: a pin's pads are found
     // by binary search, without a map per part or a second array to go
@@ -74,15 +80,15 @@ PlacedPart PlacePart(const Placement& placement, const Library& library, const N
     const PatternGraphics& graphics = pattern.graphics[placement.graphics];
     const AttachedPattern* pinMap = PinMapOf(placement, pattern, library, netlist, reporter);
     const ItemPlace& at = placement.place;
-    const PartFrame frame{{at.x.databaseUnits, at.y.databaseUnits}, at.rotation, at.flipped};
+    const PartFrame frame{{double(at.x.databaseUnits), double(at.y.databaseUnits)}, at.rotation, at.flipped};
 
     PlacedPart part;
-    part.refDes = FitField(placement.refDes, dbx::kTextFieldSize, "the reference designator", reporter);
+    part.refDes = CheckedText(placement.refDes, kWrittenText, "the reference designator", placement.line, reporter);
     part.side = placement.place.flipped ? 1 : 0;
     part.pads.reserve(graphics.pads.size());
     for (const PatternPad& pad : graphics.pads) {
         PlacedPad placed;
-        placed.board = PlacePad({pad.place.x.databaseUnits, pad.place.y.databaseUnits}, pad.place.rotation,
+        placed.board = PlacePad({double(pad.place.x.databaseUnits), double(pad.place.y.databaseUnits)}, pad.place.rotation,
                                 pad.place.flipped, frame, placement.line, reporter);
         placed.styleId = pad.styleId;
         placed.pin = PinOfPad(pad, pinMap);
@@ -92,11 +98,11 @@ PlacedPart PlacePart(const Placement& placement, const Library& library, const N
     return part;
 }
 
-Node NodeOf(const PlacedPart& part, const PlacedPad& pad, Reporter& reporter)
+Node NodeOf(const PlacedPart& part, const PlacedPad& pad, std::uint32_t line, const Reporter& reporter)
 {
     return {
         .refDes = part.refDes,
-        .pin = FitField(pad.pin, dbx::kTextFieldSize, "the pin designator", reporter),
+        .pin = CheckedText(pad.pin, kWrittenText, "the pin designator of " + Quoted(part.refDes), line, reporter),
         .padStyle = pad.styleId,
         .x = pad.board.x,
         .y = pad.board.y,
@@ -116,27 +122,28 @@ public:
     Design build()
     {
         Design design;
-        design.title = FitField(board_.fields.title, dbx::kTextFieldSize, "the title", reporter_);
-        design.engineer = FitField(board_.fields.author, dbx::kTextFieldSize, "the author", reporter_);
-        design.revision = FitField(board_.fields.revision, dbx::kTextFieldSize, "the revision", reporter_);
-        design.drawingNumber = FitField(board_.fields.drawingNumber, dbx::kTextFieldSize, "the drawing number", reporter_);
+        design.title = CheckedText(board_.fields.title, kWrittenText, "the title", 0, reporter_);
+        design.engineer = CheckedText(board_.fields.author, kWrittenText, "the author", 0, reporter_);
+        design.revision = CheckedText(board_.fields.revision, kWrittenText, "the revision", 0, reporter_);
+        design.drawingNumber = CheckedText(board_.fields.drawingNumber, kWrittenText, "the drawing number", 0, reporter_);
         for (const Layer& layer : board_.layers)
-            design.layers.push_back({layer.id, FitField(layer.name, dbx::kTextFieldSize, "the layer name", reporter_), layer.type});
-        design.padStyles = fittedStyles(library_.padStyles);
-        design.viaStyles = fittedStyles(library_.viaStyles);
+            design.layers.push_back({layer.id, CheckedText(layer.name, kWrittenText, "the layer name", 0, reporter_), layer.type});
+        design.padStyles = checkedStyles(library_.padStyles);
+        design.viaStyles = checkedStyles(library_.viaStyles);
         placeParts(design);
         addNets(design);
         addNodes(design);
         addFreePads(design);
         addVias(design);
+        addPatternVias(design);
         return design;
     }
 
 private:
-    std::vector<Style> fittedStyles(std::vector<Style> styles)
+    std::vector<Style> checkedStyles(std::vector<Style> styles)
     {
         for (Style& style : styles)
-            style.name = FitField(std::move(style.name), dbx::kTextFieldSize, "the style name", reporter_);
+            style.name = CheckedText(std::move(style.name), kKeptText, "the style name", 0, reporter_);
         return styles;
     }
 
@@ -159,13 +166,22 @@ private:
             const NetDef& source = netlist_.nets[i];
             Net net;
             net.id = static_cast<std::int32_t>(i + 1);
-            net.name = FitField(source.name, dbx::kTextFieldSize, "the net name", reporter_);
+            net.name = CheckedText(source.name, kWrittenText, "the net name", source.line, reporter_);
             for (const Attribute& attribute : source.attributes) {
-                net.attributes.push_back({FitField(attribute.name, dbx::kTextFieldSize, "the net attribute name", reporter_),
-                                          FitField(attribute.value, dbx::kAttributeValueSize, "the net attribute value",
-                                                   reporter_)});
+                net.attributes.push_back(
+                    {CheckedText(attribute.name, kKeptText, "the attribute name", source.line, reporter_),
+                     CheckedText(attribute.value, AttributeValueUse(attribute.name),
+                                 "the value of the attribute " + Quoted(attribute.name), source.line, reporter_)});
             }
             design.nets.push_back(std::move(net));
+        }
+        if (const std::optional<RepeatedName> repeated = FirstRepeatedNetName(design.nets)) {
+            const NetDef& earlier = netlist_.nets[repeated->earlier];
+            const NetDef& later = netlist_.nets[repeated->later];
+            reporter_.fail(later.line, "the net " + Quoted(later.name) + " has the name of the net " +
+                                           Quoted(earlier.name) + " of line " + Decimal(earlier.line) +
+                                           " (blanks at the ends do not count); two nets of one name would be "
+                                           "written as one");
         }
     }
 
@@ -202,7 +218,7 @@ private:
                 continue;
             }
             pad.net = netIndex;
-            net.nodes.push_back(NodeOf(part, pad, reporter_));
+            net.nodes.push_back(NodeOf(part, pad, node.line, reporter_));
         }
     }
 
@@ -228,10 +244,11 @@ private:
             const ItemPlace& at = pad.place;
             design.nets[*net].nodes.push_back({
                 .refDes = {},
-                .pin = FitField(pad.defaultPinDes.value_or(""), dbx::kTextFieldSize, "the pin designator", reporter_),
+                .pin = CheckedText(pad.defaultPinDes.value_or(""), kWrittenText, "the pin designator of a free pad",
+                                   freePad.line, reporter_),
                 .padStyle = pad.styleId,
-                .x = ToDatabaseUnits(at.x.databaseUnits, freePad.line, reporter_),
-                .y = ToDatabaseUnits(at.y.databaseUnits, freePad.line, reporter_),
+                .x = at.x.databaseUnits,
+                .y = at.y.databaseUnits,
                 .flip = at.flipped ? 1 : 0,
                 .rotation = ToTenthsOfDegree(at.rotation, freePad.line, reporter_),
                 .componentSide = 0,
@@ -241,18 +258,50 @@ private:
 
     void addVias(Design& design)
     {
-        for (const BoardVia& via : board_.vias) {
+        for (const PatternVia& via : board_.vias) {
             const std::optional<std::size_t> net = netNamed(via.netName, via.line);
             if (!net)
                 continue;
             design.nets[*net].items.push_back({
                 .type = dbx::kItemTypeVia,
-                .x = ToDatabaseUnits(via.place.x.databaseUnits, via.line, reporter_),
-                .y = ToDatabaseUnits(via.place.y.databaseUnits, via.line, reporter_),
+                .x = via.place.x.databaseUnits,
+                .y = via.place.y.databaseUnits,
                 .viaStyle = via.styleId,
                 .rotation = ToTenthsOfDegree(via.place.rotation, via.line, reporter_),
                 .flip = via.place.flipped ? 1 : 0,
             });
+        }
+    }
+
+    // The vias inside the placed parts' patterns, part by part after the
+    // board's own: each that names a net is a via of it, placed with its
+    // part; one without a net is no test point.
+    void addPatternVias(Design& design)
+    {
+        for (const Placement& placement : board_.placements) {
+            const PatternDef& pattern = library_.patterns[placement.pattern];
+            const ItemPlace& at = placement.place;
+            const PartFrame frame{{double(at.x.databaseUnits), double(at.y.databaseUnits)}, at.rotation, at.flipped};
+            for (const PatternVia& via : pattern.graphics[placement.graphics].vias) {
+                const std::optional<std::size_t> net = netNamed(via.netName, via.line);
+                if (!net) {
+                    reporter_.warn(via.line, "a via of the pattern " + Quoted(pattern.name) + " in the part " +
+                                                 Quoted(placement.refDes) +
+                                                 " names no net (netNameRef); it is no test point and is skipped");
+                    continue;
+                }
+                const BoardPad placed =
+                    PlacePad({double(via.place.x.databaseUnits), double(via.place.y.databaseUnits)}, via.place.rotation,
+                             via.place.flipped, frame, via.line, reporter_);
+                design.nets[*net].items.push_back({
+                    .type = dbx::kItemTypeVia,
+                    .x = placed.x,
+                    .y = placed.y,
+                    .viaStyle = via.styleId,
+                    .rotation = placed.rotation,
+                    .flip = placed.flip,
+                });
+            }
         }
     }
 

@@ -1,28 +1,13 @@
 #include "design/pcad/document.h"
 
+#include "design/pcad/forms.h"
+
 #include <array>
 #include <limits>
 #include <string>
 
 namespace nodewick::design::pcad {
 namespace {
-
-// Forms whose content the netlist never needs.
-constexpr std::array<std::string_view, 12> kUnreadForms = {
-    "layerContents", "patternGraphicsRef", "textStyleDef", "attachedSymbol",    "titleSheet",   "pcbPrintSettings",
-    "gerberSettings", "ncDrillSettings",   "programState", "layersStackup",     "netClass",     "classToClassRules",
-};
-
-bool IsUnread(std::string_view keyword) noexcept
-{
-    // Every list of the file passes here: the length is compared first,
-    // without a call.
-    for (std::string_view unread : kUnreadForms) {
-        if (keyword.size() == unread.size() && EqualsNoCase(keyword, unread))
-            return true;
-    }
-    return false;
-}
 
 constexpr std::uint32_t kKindShift = 30;
 constexpr std::uint32_t kLengthMask = (std::uint32_t{1} << kKindShift) - 1;
@@ -113,7 +98,7 @@ private:
         keyword.line = open.line;
         const std::uint32_t at = index();
         push(ElementKind::List, keyword);
-        if (IsUnread(keyword.text))
+        if (IsUnreadForm(keyword.text))
             skipContent(keyword);
         else
             open_.push_back(at);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "design/pcad/forms.h"
+
 namespace nodewick::design::pcad {
 namespace {
 
@@ -15,16 +17,16 @@ struct ShapeSize {
 // the pad centre.
 ShapeSize OutlineSize(ListView outline, Unit fileUnit, const Reporter& reporter)
 {
-    double minX = std::numeric_limits<double>::infinity();
-    double maxX = -minX;
-    double minY = minX;
-    double maxY = -minX;
+    std::int64_t minX = std::numeric_limits<std::int64_t>::max();
+    std::int64_t maxX = std::numeric_limits<std::int64_t>::min();
+    std::int64_t minY = minX;
+    std::int64_t maxY = maxX;
     for (const ListView pt : outline.lists()) {
         if (!pt.is("pt"))
             continue;
         ValueReader point(pt, fileUnit, reporter);
-        const double x = point.length().databaseUnits;
-        const double y = point.length().databaseUnits;
+        const std::int64_t x = point.length().databaseUnits;
+        const std::int64_t y = point.length().databaseUnits;
         minX = std::min(minX, x);
         maxX = std::max(maxX, x);
         minY = std::min(minY, y);
@@ -32,7 +34,9 @@ ShapeSize OutlineSize(ListView outline, Unit fileUnit, const Reporter& reporter)
     }
     if (minX > maxX)
         return {};
-    return {ToDatabaseUnits(maxX - minX, outline.line(), reporter), ToDatabaseUnits(maxY - minY, outline.line(), reporter)};
+    // The difference of two 32-bit values is exact in a double.
+    return {RoundToDatabaseUnits(static_cast<double>(maxX - minX), outline.line(), reporter),
+            RoundToDatabaseUnits(static_cast<double>(maxY - minY), outline.line(), reporter)};
 }
 
 // Width and height of one shape entry. Round, oval and rectangular shapes
@@ -43,13 +47,11 @@ ShapeSize ReadShapeSize(ListView shape, Unit fileUnit, const Reporter& reporter)
     const std::optional<ListView> width = shape.find("shapeWidth");
     const std::optional<ListView> height = shape.find("shapeHeight");
     if (width || height) {
-        return {width ? ToDatabaseUnits(LengthOf(*width, fileUnit, reporter).databaseUnits, width->line(), reporter) : 0,
-                height ? ToDatabaseUnits(LengthOf(*height, fileUnit, reporter).databaseUnits, height->line(), reporter)
-                       : 0};
+        return {width ? LengthOf(*width, fileUnit, reporter).databaseUnits : 0,
+                height ? LengthOf(*height, fileUnit, reporter).databaseUnits : 0};
     }
     if (const std::optional<ListView> outside = shape.find("outsideDiam")) {
-        const std::int32_t diameter =
-            ToDatabaseUnits(LengthOf(*outside, fileUnit, reporter).databaseUnits, outside->line(), reporter);
+        const std::int32_t diameter = LengthOf(*outside, fileUnit, reporter).databaseUnits;
         return {diameter, diameter};
     }
     if (const std::optional<ListView> outline = shape.find("shapeOutline"))
@@ -97,11 +99,13 @@ Style ReadStyle(ListView definition, std::int32_t id, std::string_view shapeKeyw
     style.endLayer = 2;
     for (const ListView child : definition.lists()) {
         if (child.is("holeDiam"))
-            style.hole = ToDatabaseUnits(LengthOf(child, fileUnit, reporter).databaseUnits, child.line(), reporter);
+            style.hole = LengthOf(child, fileUnit, reporter).databaseUnits;
         else if (child.is("StartRange"))
             style.startLayer = IntegerOf(child, reporter);
         else if (child.is("EndRange"))
             style.endLayer = IntegerOf(child, reporter);
+        else if (child.is("isHolePlated"))
+            style.plated = BooleanOf(child, reporter);
         else if (child.is(shapeKeyword))
             ReadShape(child, style, fileUnit, reporter);
     }
@@ -151,28 +155,26 @@ std::int32_t PadStyleId(ListView pad, Library& library, const Reporter& reporter
     reporter.fail(pad.line(), "a pad has no pad style (padStyleRef)");
 }
 
-void ReadPatternLayer(ListView multiLayer, const std::string& patternName, PatternGraphics& graphics, Library& library,
-                      Unit fileUnit, Reporter& reporter)
+void ReadPatternLayer(ListView multiLayer, PatternGraphics& graphics, Library& library, Unit fileUnit,
+                      Reporter& reporter)
 {
     for (const ListView item : multiLayer.lists()) {
         if (item.is("pad"))
             graphics.pads.push_back(ReadPad(item, library, fileUnit, reporter));
         else if (item.is("via"))
-            reporter.warn(item.line(), "pattern " + Quoted(patternName) + " holds a via, which has no net; it is skipped");
-        else if (!IsOneOf(item.keyword(), {"pickPoint", "gluePoint", "polyKeepOut", "infoPoint", "refPoint", "line",
-                                           "arc", "triplePointArc", "text", "attr", "pcbPoly", "dimension"}))
+            graphics.vias.push_back(ReadVia(item, library, fileUnit, reporter));
+        else if (!IsSkippedForm(FormPlace::MultiLayer, item.keyword()))
             reporter.warnUnknownForm(item.line(), item.keyword());
     }
 }
 
-PatternGraphics ReadGraphics(ListView definition, const std::string& patternName, Library& library, Unit fileUnit,
-                             Reporter& reporter)
+PatternGraphics ReadGraphics(ListView definition, Library& library, Unit fileUnit, Reporter& reporter)
 {
     PatternGraphics graphics;
     graphics.name = TextOfChild(definition, "patternGraphicsNameDef", reporter).value_or("");
     for (const ListView child : definition.lists()) {
         if (child.is("multiLayer"))
-            ReadPatternLayer(child, patternName, graphics, library, fileUnit, reporter);
+            ReadPatternLayer(child, graphics, library, fileUnit, reporter);
     }
     return graphics;
 }
@@ -188,12 +190,12 @@ void AddPattern(ListView definition, Library& library, Unit fileUnit, Reporter& 
     bool directPads = false;
     for (const ListView child : definition.lists()) {
         if (child.is("patternGraphicsDef"))
-            pattern.graphics.push_back(ReadGraphics(child, pattern.name, library, fileUnit, reporter));
+            pattern.graphics.push_back(ReadGraphics(child, library, fileUnit, reporter));
         else if (child.is("multiLayer"))
             directPads = true;
     }
     if (directPads)
-        pattern.graphics.insert(pattern.graphics.begin(), ReadGraphics(definition, pattern.name, library, fileUnit, reporter));
+        pattern.graphics.insert(pattern.graphics.begin(), ReadGraphics(definition, library, fileUnit, reporter));
     if (pattern.graphics.empty())
         pattern.graphics.emplace_back();
 
@@ -267,6 +269,22 @@ PatternPad ReadPad(ListView pad, Library& library, Unit fileUnit, const Reporter
     return result;
 }
 
+PatternVia ReadVia(ListView via, const Library& library, Unit fileUnit, const Reporter& reporter)
+{
+    PatternVia result;
+    result.line = via.line();
+    const std::optional<std::string> styleName = TextOfChild(via, "viaStyleRef", reporter);
+    if (!styleName)
+        reporter.fail(via.line(), "a via has no via style (viaStyleRef)");
+    const std::optional<std::size_t> style = library.viaStyleNames.findExactOrIgnoringCase(*styleName);
+    if (!style)
+        reporter.fail(via.line(), "a via refers to the via style " + Quoted(*styleName) + ", which is not defined");
+    result.styleId = static_cast<std::int32_t>(*style);
+    result.place = ReadItemPlace(via, "a via", fileUnit, reporter);
+    result.netName = TextOfChild(via, "netNameRef", reporter);
+    return result;
+}
+
 Library ReadLibrary(const std::vector<ListView>& libraryForms, Unit fileUnit, Reporter& reporter)
 {
     Library library;
@@ -276,7 +294,8 @@ Library ReadLibrary(const std::vector<ListView>& libraryForms, Unit fileUnit, Re
                 AddStyle(child, library.padStyles, library.padStyleNames, "padShape", fileUnit, reporter);
             else if (child.is("viaStyleDef"))
                 AddStyle(child, library.viaStyles, library.viaStyleNames, "viaShape", fileUnit, reporter);
-            else if (!IsOneOf(child.keyword(), {"textStyleDef", "patternDef", "patternDefExtended", "compDef", "symbolDef"}))
+            else if (!child.is("patternDef") && !child.is("patternDefExtended") && !child.is("compDef") &&
+                     !IsSkippedForm(FormPlace::Library, child.keyword()))
                 reporter.warnUnknownForm(child.line(), child.keyword());
         }
     }

@@ -24,10 +24,21 @@ struct PatternPad {
     std::optional<std::string> defaultPinDes;
 };
 
-// A named set of a pattern's pads ("Primary").
+// A via inside a pattern, relative to the pattern's origin. One that names a
+// net is a via of that net wherever the part is placed (the thermal vias of
+// a ground pad); one without a net is no test point.
+struct PatternVia {
+    std::int32_t styleId = 0;
+    ItemPlace place;
+    std::optional<std::string> netName;
+    std::uint32_t line = 0;
+};
+
+// A named set of a pattern's pads and vias ("Primary").
 struct PatternGraphics {
     std::string name;
     std::vector<PatternPad> pads;
+    std::vector<PatternVia> vias;
 };
 
 struct PatternDef {
@@ -72,6 +83,11 @@ std::optional<std::int32_t> LayerTypeCode(std::string_view word) noexcept;
 // (padStyleRef "SMD") (pt x y) [(rotation r)] [(isFlipped True)]
 // [(defaultPinDes "A")] ...). A style name that matches no style is an error.
 PatternPad ReadPad(ListView pad, Library& library, Unit fileUnit, const Reporter& reporter);
+
+// Reads a via as patterns and the board write it: (via (viaStyleRef "V")
+// (pt x y) [(netNameRef "GND")] ...). A style name that matches no via style
+// is an error.
+PatternVia ReadVia(ListView via, const Library& library, Unit fileUnit, const Reporter& reporter);
 
 // Reads the library forms in file order: styles first, so that patterns may
 // name any of them, then patterns and component definitions.

@@ -1,5 +1,6 @@
 #include "design/pcad/netlist.h"
 
+#include "design/pcad/forms.h"
 #include "design/pcad/values.h"
 
 namespace nodewick::design::pcad {
@@ -47,6 +48,7 @@ void AddNet(ListView form, Netlist& netlist, Reporter& reporter)
 {
     NetDef net;
     net.name = NameOf(form, reporter);
+    net.line = form.line();
     net.nodes.reserve(CountChildLists(form, "node"));
     for (const ListView child : form.lists()) {
         if (child.is("node"))
@@ -54,8 +56,9 @@ void AddNet(ListView form, Netlist& netlist, Reporter& reporter)
         else if (child.is("attr"))
             net.attributes.push_back(ReadAttribute(child, reporter));
     }
-    if (!netlist.netNames.add(net.name, netlist.nets.size()))
-        reporter.warn(form.line(), "the net " + Quoted(net.name) + " appears twice; references by name go to the first");
+    // A second net of one name is refused when the design is built, with
+    // the nets whose names become one once trimmed.
+    netlist.netNames.add(net.name, netlist.nets.size());
     netlist.nets.push_back(std::move(net));
 }
 
@@ -95,7 +98,7 @@ Netlist ReadNetlist(const std::vector<ListView>& netlistForms, Reporter& reporte
                 AddPart(child, netlist, reporter);
             else if (child.is("net"))
                 AddNet(child, netlist, reporter);
-            else if (!IsOneOf(child.keyword(), {"globalAttrs", "netClass", "classToClassRules"}))
+            else if (!IsSkippedForm(FormPlace::Netlist, child.keyword()))
                 reporter.warnUnknownForm(child.line(), child.keyword());
         }
     }

@@ -21,6 +21,7 @@ struct NodeRef {
 
 struct NetDef {
     std::string name;
+    std::uint32_t line = 0;
     std::vector<Attribute> attributes;  // in file order; the export reads the first
     std::vector<NodeRef> nodes;
 };

@@ -1,15 +1,16 @@
 #include "design/pcad/pcad_reader.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
-#include "dbx/fixed_text.h"
+#include "base/error.h"
+#include "base/file_text.h"
+#include "design/design_path.h"
+#include "design/field_text.h"
 #include "design/pcad/board.h"
 #include "design/pcad/design_builder.h"
 #include "design/pcad/document.h"
+#include "design/pcad/forms.h"
 #include "design/pcad/library.h"
 #include "design/pcad/netlist.h"
 #include "design/pcad/reporter.h"
@@ -25,6 +26,7 @@ struct TopLevelForms {
     std::vector<ListView> libraries;
     std::vector<ListView> netlists;
     std::vector<ListView> designs;
+    bool schematic = false;
 };
 
 TopLevelForms SortTopLevel(const Document& document, Reporter& reporter)
@@ -45,11 +47,32 @@ TopLevelForms SortTopLevel(const Document& document, Reporter& reporter)
             forms.netlists.push_back(form);
         } else if (form.is("pcbDesign")) {
             forms.designs.push_back(form);
-        } else if (!form.is("schematicDesign")) {
+        } else if (form.is("schematicDesign")) {
+            forms.schematic = true;
+        } else if (!IsSkippedForm(FormPlace::TopLevel, form.keyword())) {
             reporter.warnUnknownForm(form.line(), form.keyword());
         }
     }
     return forms;
+}
+
+// A file without a PCB design (a schematic, a library, a netlist) would give
+// an empty netlist that looks like a board without nets: it is refused, and
+// the message says what the file is.
+void RequireBoard(const TopLevelForms& forms, const Reporter& reporter)
+{
+    if (!forms.designs.empty())
+        return;
+    std::string what;
+    if (forms.schematic)
+        what = "this is a P-CAD schematic (schematicDesign), not a PCB design";
+    else if (!forms.libraries.empty() && forms.netlists.empty())
+        what = "this is a P-CAD library file: it holds a library and no PCB design";
+    else if (!forms.netlists.empty())
+        what = "this is a P-CAD netlist file: it holds a netlist and no PCB design";
+    else
+        what = "the file holds no PCB design";
+    reporter.fail(what + " (pcbDesign); Nodewick reads P-CAD ASCII PCB files");
 }
 
 // The unit of bare numbers, (fileUnits mm); mil when the header says none.
@@ -65,23 +88,6 @@ Unit FileUnit(const std::optional<ListView>& header, const Reporter& reporter)
     return *unit;
 }
 
-std::string ReadWholeFile(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw DesignLoadError(file.string() + ": cannot open the file: " + std::strerror(errno));
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error)
-        throw DesignLoadError(file.string() + ": cannot read the file: " + error.message());
-    std::string text;
-    text.resize(static_cast<std::size_t>(size));
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (static_cast<std::uintmax_t>(in.gcount()) != size)
-        throw DesignLoadError(file.string() + ": cannot read the whole file");
-    return text;
-}
-
 // What the file says, read out of its text: all the design is built from.
 struct PcadSource {
     Library library;
@@ -91,13 +97,8 @@ struct PcadSource {
 
 void RequirePathFits(const std::string& fileName, const std::string& designPath)
 {
-    if (designPath.size() > dbx::kTextFieldSize) {
-        throw DesignLoadError(fileName + ": the design's full path " + Quoted(designPath) + " is " +
-                              Decimal(static_cast<std::int64_t>(designPath.size())) +
-                              " bytes long; the design record holds at most " +
-                              Decimal(static_cast<std::int64_t>(dbx::kTextFieldSize)) +
-                              ", so move the file to a shorter path");
-    }
+    if (const std::optional<std::string> problem = FieldTextProblem(designPath, kWrittenText))
+        throw DesignError(fileName + ": the design path " + Quoted(designPath) + " cannot be design text 1: " + *problem);
 }
 
 // The text's tree lives only as long as this takes: what it returns holds no
@@ -106,6 +107,7 @@ PcadSource ReadSource(std::string_view text, Reporter& reporter)
 {
     const Document document = Document::Parse(text, reporter);
     const TopLevelForms forms = SortTopLevel(document, reporter);
+    RequireBoard(forms, reporter);
     const Unit fileUnit = FileUnit(forms.header, reporter);
     PcadSource source;
     source.library = ReadLibrary(forms.libraries, fileUnit, reporter);
@@ -143,14 +145,14 @@ LoadedDesign ReadPcadDesign(const std::filesystem::path& file)
     std::error_code error;
     const std::filesystem::path realPath = std::filesystem::canonical(file, error);
     if (error)
-        throw DesignLoadError(file.string() + ": cannot find the file's full path: " + error.message());
+        throw FileError(file.string() + ": cannot find the file's full path: " + error.message());
     Reporter reporter(file.string());
-    RequirePathFits(file.string(), realPath.string());
+    const std::string designPath = DesignPathText(realPath, file.string());
     const PcadSource source = ReadSource(text, reporter);
     // The text is read out: its memory goes back before the design takes its
     // own, so that a large file is not held twice over.
     std::string().swap(text);
-    return BuildLoaded(source, realPath.string(), reporter);
+    return BuildLoaded(source, designPath, reporter);
 }
 
 } // namespace nodewick::design

@@ -14,7 +14,7 @@ bool IsPcadAsciiText(std::string_view firstBytes) noexcept;
 
 // Reads a P-CAD ASCII PCB file into the design database. Design text 1 is the
 // real path of the file, so the netlist is written beside it. A malformed file
-// throws DesignLoadError naming the file, the line and the element; things
+// throws DesignError naming the file, the line and the element; things
 // that are merely unusual are skipped and listed in the warnings.
 LoadedDesign ReadPcadDesign(const std::filesystem::path& file);
 

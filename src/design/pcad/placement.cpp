@@ -48,8 +48,8 @@ BoardPad PlacePad(Point local, double padRotation, bool padFlipped, const PartFr
 {
     const Point board = PlaceOnBoard(local, part);
     return {
-        .x = ToDatabaseUnits(board.x, line, reporter),
-        .y = ToDatabaseUnits(board.y, line, reporter),
+        .x = RoundToDatabaseUnits(board.x, line, reporter),
+        .y = RoundToDatabaseUnits(board.y, line, reporter),
         .rotation = ToTenthsOfDegree(part.rotation + padRotation, line, reporter),
         .flip = (part.flipped != padFlipped) ? 1 : 0,
     };

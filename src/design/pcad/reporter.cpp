@@ -1,6 +1,6 @@
 #include "design/pcad/reporter.h"
 
-#include "design/design_file.h"
+#include "base/error.h"
 #include "design/pcad/lexer.h"
 
 #include <charconv>
@@ -19,7 +19,12 @@ std::string Reporter::located(std::uint32_t line, std::string_view message) cons
 
 void Reporter::fail(std::uint32_t line, std::string_view message) const
 {
-    throw DesignLoadError(located(line, message));
+    throw DesignError(located(line, message));
+}
+
+void Reporter::fail(std::string_view message) const
+{
+    throw DesignError(fileName_ + ": " + std::string(message));
 }
 
 void Reporter::warn(std::uint32_t line, std::string_view message)

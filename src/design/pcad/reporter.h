@@ -10,13 +10,15 @@
 namespace nodewick::design::pcad {
 
 // Where the reader tells what it found wrong. Errors stop the load with a
-// DesignLoadError naming the file and the line; warnings are collected for
+// DesignError naming the file and the line; warnings are collected for
 // the user and the load goes on.
 class Reporter {
 public:
     explicit Reporter(std::string fileName) : fileName_(std::move(fileName)) {}
 
     [[noreturn]] void fail(std::uint32_t line, std::string_view message) const;
+    // An error about the file as a whole.
+    [[noreturn]] void fail(std::string_view message) const;
     void warn(std::uint32_t line, std::string_view message);
     // A warning about the file as a whole or about a named item.
     void warn(std::string_view message);

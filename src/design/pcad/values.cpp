@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "base/units.h"
+
 namespace nodewick::design::pcad {
 namespace {
 
@@ -29,13 +31,14 @@ SplitNumber SplitUnit(std::string_view word) noexcept
     return {word.substr(0, end), word.substr(end)};
 }
 
-// Parses a plain decimal such as -3.0, +12 or .5; nothing for anything else.
-std::optional<double> ParseDecimal(std::string_view digits) noexcept
+// A plain decimal such as -3.0, +12 or .5 (base's ParseDecimal decides what
+// is one) as a floating-point number, for angles; nothing for anything else.
+std::optional<double> ParseNumber(std::string_view digits) noexcept
 {
-    if (!digits.empty() && digits.front() == '+')
-        digits.remove_prefix(1);
-    if (digits.empty() || digits.front() == '+')
+    if (!nodewick::ParseDecimal(digits))
         return std::nullopt;
+    if (digits.front() == '+')
+        digits.remove_prefix(1);
     double value = 0.0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                               std::chars_format::fixed);
@@ -48,17 +51,17 @@ std::optional<double> ParseDecimal(std::string_view digits) noexcept
 
 } // namespace
 
-double DatabaseUnitsPer(Unit unit) noexcept
+std::int64_t DatabaseUnitsPer(Unit unit) noexcept
 {
     switch (unit) {
     case Unit::Mil:
-        return 2540.0;
+        return kDatabaseUnitsPerMil;
     case Unit::Millimetre:
-        return 100000.0;
+        return kDatabaseUnitsPerMillimetre;
     case Unit::Inch:
-        return 2540000.0;
+        return kDatabaseUnitsPerInch;
     }
-    return 0.0;
+    return 0;
 }
 
 std::optional<Unit> UnitFromWord(std::string_view word) noexcept
@@ -72,9 +75,11 @@ std::optional<Unit> UnitFromWord(std::string_view word) noexcept
     return std::nullopt;
 }
 
-std::int32_t ToDatabaseUnits(double databaseUnits, std::uint32_t line, const Reporter& reporter)
+std::int32_t RoundToDatabaseUnits(double databaseUnits, std::uint32_t line, const Reporter& reporter)
 {
-    const double rounded = std::round(databaseUnits);
+    // The default floating-point rounding mode takes an exact half to the
+    // even neighbour.
+    const double rounded = std::nearbyint(databaseUnits);
     if (!(std::fabs(rounded) <= std::numeric_limits<std::int32_t>::max()))
         reporter.fail(line, "a coordinate or size is beyond the range of the design database (about 21 metres)");
     return static_cast<std::int32_t>(rounded);
@@ -119,7 +124,7 @@ Length ValueReader::length()
 {
     const Element element = take("a length");
     const SplitNumber split = SplitUnit(element.text);
-    const std::optional<double> value = element.kind == ElementKind::Word ? ParseDecimal(split.digits) : std::nullopt;
+    const std::optional<nodewick::Decimal> value = element.kind == ElementKind::Word ? nodewick::ParseDecimal(split.digits) : std::nullopt;
     if (!value)
         fail(element, "expected a number, found " + Quoted(element.text));
     Unit unit = fileUnit_;
@@ -134,13 +139,16 @@ Length ValueReader::length()
             ++next_;
         }
     }
-    return {*value * DatabaseUnitsPer(unit)};
+    const std::optional<std::int32_t> databaseUnits = nodewick::ToDatabaseUnits(*value, DatabaseUnitsPer(unit));
+    if (!databaseUnits)
+        fail(element, Quoted(element.text) + " is beyond the range of the design database (about 21 metres)");
+    return {*databaseUnits};
 }
 
 double ValueReader::number()
 {
     const Element element = take("a number");
-    const std::optional<double> value = element.kind == ElementKind::Word ? ParseDecimal(element.text) : std::nullopt;
+    const std::optional<double> value = element.kind == ElementKind::Word ? ParseNumber(element.text) : std::nullopt;
     if (!value)
         fail(element, "expected a number, found " + Quoted(element.text));
     return *value;
@@ -163,7 +171,12 @@ std::int32_t ValueReader::integer()
 std::string ValueReader::text()
 {
     const Element element = take("a text");
-    return element.kind == ElementKind::String ? Unescape(element.text) : std::string(element.text);
+    std::string text = element.kind == ElementKind::String ? Unescape(element.text) : std::string(element.text);
+    // A NUL would cut the text short inside its DBX field: a net "GND\0X"
+    // would become the net "GND".
+    if (text.find('\0') != std::string::npos)
+        fail(element, "a text holds a NUL byte, which would end it inside its DBX field");
+    return text;
 }
 
 bool ValueReader::boolean()

@@ -13,20 +13,22 @@ namespace nodewick::design::pcad {
 enum class Unit { Mil, Millimetre, Inch };
 
 // Database units (0.01 micrometre) in one unit of length.
-double DatabaseUnitsPer(Unit unit) noexcept;
+std::int64_t DatabaseUnitsPer(Unit unit) noexcept;
 
 // mil, mm or in, in any case; nothing for any other word.
 std::optional<Unit> UnitFromWord(std::string_view word) noexcept;
 
-// A length in database units, kept unrounded until its final place is known
-// (a pad's board position is rounded once, after the placement transform).
+// A length in whole database units, converted from the decimal digits of
+// the file by the one rounding rule of base/units.h.
 struct Length {
-    double databaseUnits = 0.0;
+    std::int32_t databaseUnits = 0;
 };
 
-// Rounds a length to whole database units; a value beyond the 32-bit range
-// of DBX coordinates is an error at the given line.
-std::int32_t ToDatabaseUnits(double databaseUnits, std::uint32_t line, const Reporter& reporter);
+// A computed position or size (a turned pad, the box of an outline) as whole
+// database units: the nearest one, an exact half to the even one, as every
+// length of the file. A value beyond the 32-bit range of DBX coordinates is
+// an error at the given line.
+std::int32_t RoundToDatabaseUnits(double databaseUnits, std::uint32_t line, const Reporter& reporter);
 
 // An angle in degrees as tenths of a degree in [0, 3600), rounded once.
 std::int32_t ToTenthsOfDegree(double degrees, std::uint32_t line, const Reporter& reporter);

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+using nodewick::DesignError;
 using namespace nodewick::design;
 using namespace nodewick::dbx;
 namespace dbx = nodewick::dbx;
@@ -23,7 +24,7 @@ std::string LoadError(const std::string& json)
 {
     try {
         Load(json);
-    } catch (const DesignLoadError& error) {
+    } catch (const DesignError& error) {
         return error.what();
     }
     return "(loaded)";
@@ -190,13 +191,13 @@ TEST(LoadJsonDesign, EachKindOfContentErrorNamesThePathAndTheFault)
     const std::pair<std::string, std::string> cases[] = {
         // missing required keys
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{)" + node + R"(}, {"x": 0, "y": 0}]})"),
-         "board.json: nets[0].nodes[1]: the required key \"padStyle\" is missing"},
-        {WithNet(R"({"name": "N"})"), "board.json: nets[0]: the required key \"id\" is missing"},
+         "nets[0].nodes[1]: the required key \"padStyle\" is missing"},
+        {WithNet(R"({"name": "N"})"), "nets[0]: the required key \"id\" is missing"},
         {WithNet(R"({"id": 1, "name": "N", "items": [{"type": 4, "x": 0, "y": 0}]})"),
          "nets[0].items[0]: the required key \"viaStyle\" is missing"},
-        {R"({"layers": []})", "board.json: the required key \"nodewickDesign\" is missing"},
+        {R"({"layers": []})", "the required key \"nodewickDesign\" is missing"},
         // wrong types
-        {WithNet(R"({"id": "1", "name": "N"})"), "board.json: nets[0].id: expected an integer, found a string"},
+        {WithNet(R"({"id": "1", "name": "N"})"), "nets[0].id: expected an integer, found a string"},
         {WithNet(R"({"id": 1.0, "name": "N"})"), "nets[0].id: expected an integer, found a number with a fraction"},
         {WithNet(R"({"id": 1, "name": 5})"), "nets[0].name: expected a string, found an integer"},
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{"padStyle": 0, "x": true, "y": 0}]})"),
@@ -204,10 +205,10 @@ TEST(LoadJsonDesign, EachKindOfContentErrorNamesThePathAndTheFault)
         {WithNet(R"({"id": 1, "name": "N", "nodes": {}})"), "nets[0].nodes: expected an array, found an object"},
         {WithNet(R"({"id": 1, "name": "N", "nodes": [7]})"), "nets[0].nodes[0]: expected an object, found an integer"},
         {WithNet("", R"(, "status": [])"), "status: expected an object, found an array"},
-        {"[]", "board.json: a design file is one JSON object, but this file holds an array"},
+        {"[]", "a design file is one JSON object, but this file holds an array"},
         // duplicates
         {WithNet(R"({"id": 5, "name": "A"}, {"id": 5, "name": "B"})"),
-         "board.json: nets[1].id: net id 5 is already used by nets[0]"},
+         "nets[1].id: net id 5 is already used by nets[0]"},
         {WithNet(R"({"id": 5, "name": "A", "name": "B"})"), "nets[0].name: the key appears twice in one object"},
         {R"({"nodewickDesign": 1, "components": [{"refDes": "R1"}, {"refDes": "R1"}]})",
          "components[1].refDes: \"R1\" is already used by components[0]"},
@@ -215,7 +216,7 @@ TEST(LoadJsonDesign, EachKindOfContentErrorNamesThePathAndTheFault)
          "layers[1].id: layer id 1 is already used by layers[0]"},
         // references
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{"padStyle": 9, "x": 0, "y": 0}]})"),
-         "board.json: nets[0].nodes[0].padStyle: no pad style has id 9"},
+         "nets[0].nodes[0].padStyle: no pad style has id 9"},
         {WithNet(R"({"id": 1, "name": "N", "items": [{"type": 4, "x": 0, "y": 0, "viaStyle": 1}]})"),
          "nets[0].items[0].viaStyle: no via style has id 1"},
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{"refDes": "U2", )" + node + "}]}"),
@@ -224,10 +225,10 @@ TEST(LoadJsonDesign, EachKindOfContentErrorNamesThePathAndTheFault)
          "padStyles[0].start: no layer has id 1"},
         // texts
         {WithNet(R"({"id": 1, "name": ")" + std::string(101, 'N') + R"("})"),
-         "nets[0].name: the text is 101 bytes long in Windows-1252; its DBX field holds 100"},
+         "nets[0].name: the text is 101 bytes long; its DBX field holds 100 (counted in Windows-1252 bytes)"},
         {WithNet(R"({"id": 1, "name": "N", "attributes": [{"name": "A", "value": ")" + std::string(257, 'v') +
                  R"("}]})"),
-         "nets[0].attributes[0].value: the text is 257 bytes long in Windows-1252; its DBX field holds 256"},
+         "nets[0].attributes[0].value: the text is 257 bytes long; its DBX field holds 256 (counted in Windows-1252 bytes)"},
         {WithNet(R"({"id": 1, "name": "\u03A9"})"), "nets[0].name: the character U+03A9"},
         // lengths and ranges
         {WithNet(R"({"id": 1, "name": "N", "nodes": [{"padStyle": 0, "x": "60cm", "y": 0}]})"),
@@ -251,4 +252,86 @@ TEST(LoadJsonDesign, EachKindOfContentErrorNamesThePathAndTheFault)
         const std::string message = LoadError(json);
         EXPECT_NE(message.find(expected), std::string::npos) << "expected: " << expected << "\ngot: " << message;
     }
+}
+
+TEST(LoadJsonDesign, AStyleIsPlatedUnlessItSaysFalse)
+{
+    const LoadedDesign loaded = Load(R"({"nodewickDesign": 1, "layers": [{"id": 1, "name": "T", "type": 0}],
+  "padStyles": [{"id": 0, "name": "TH", "hole": 40, "start": 1, "end": 1},
+                {"id": 1, "name": "MT", "hole": 40, "start": 1, "end": 1, "plated": false}],
+  "viaStyles": [{"id": 0, "name": "V", "hole": 40, "start": 1, "end": 1, "plated": true}]})");
+    ASSERT_EQ(loaded.design.padStyles.size(), 2u);
+    EXPECT_TRUE(loaded.design.padStyles[0].plated);
+    EXPECT_FALSE(loaded.design.padStyles[1].plated);
+    EXPECT_TRUE(loaded.design.viaStyles[0].plated);
+    EXPECT_NE(LoadError(R"({"nodewickDesign": 1, "layers": [{"id": 1, "name": "T", "type": 0}],
+  "padStyles": [{"id": 0, "name": "P", "hole": 0, "start": 1, "end": 1, "plated": 0}]})")
+                  .find("padStyles[0].plated: expected true or false, found an integer"),
+              std::string::npos);
+}
+
+TEST(LoadJsonDesign, ErrorsSayTheLineAndColumnOfTheMemberOrOfItsObject)
+{
+    // Line 6 of WithNet holds `  "nets": [` and then the net: its "{" is
+    // column 12, the key "id" starts at column 13.
+    EXPECT_NE(LoadError(WithNet(R"({"id": "1", "name": "N"})")).find("board.json: line 6, column 13: nets[0].id: expected"),
+              std::string::npos);
+    EXPECT_NE(LoadError(WithNet(R"({"name": "N"})")).find("board.json: line 6, column 12: nets[0]: the required key"),
+              std::string::npos);
+    // A number beyond 64 bits reads like every other error, with its digits.
+    // The first net takes columns 12 to 41, ", " 42 and 43, the second's "{"
+    // is column 44 and its "id" 45.
+    EXPECT_EQ(LoadError(WithNet(R"({"id": 1, "name": "N", "x": 0}, {"id": 99999999999999999999, "name": "M"})")),
+              "board.json: line 6, column 45: nets[1].id: the value is outside the 32-bit signed range: "
+              "99999999999999999999");
+}
+
+TEST(LoadJsonDesign, ControlCharactersInTextsTheNetlistWritesAreRefused)
+{
+    const std::string node = R"("padStyle": 0, "x": 0, "y": 0)";
+    const std::pair<std::string, std::string> cases[] = {
+        {WithNet(R"({"id": 1, "name": "N", "nodes": [{"refDes": "U1", "pin": "4\n999", )" + node + "}]})"),
+         "nets[0].nodes[0].pin: the text holds the line feed 0x0A, which would break its line of the netlist"},
+        {WithNet("", R"(, "title": "Amp\r\nP  UNITS SI")"), "title: the text holds the carriage return 0x0D"},
+        {WithNet(R"({"id": 1, "name": "N\u007F"})"), "nets[0].name: the text holds the delete character 0x7F"},
+        {WithNet(R"({"id": 1, "name": "N", "attributes": [{"name": "TieNet", "value": "T\t1"}]})"),
+         "nets[0].attributes[0].value: the text holds the tab 0x09"},
+        {R"({"nodewickDesign": 1, "path": "C:\\pcb\\a\u0001.pcb"})", "path: the text holds the control character 0x01"},
+    };
+    for (const auto& [json, expected] : cases) {
+        const std::string message = LoadError(json);
+        EXPECT_NE(message.find(expected), std::string::npos) << "expected: " << expected << "\ngot: " << message;
+    }
+    // An attribute that is no tie is not written: its value may hold a line break.
+    const LoadedDesign loaded =
+        Load(WithNet(R"({"id": 1, "name": "N", "attributes": [{"name": "Note", "value": "two\nlines"}]})"));
+    EXPECT_EQ(loaded.design.nets[0].attributes[0].value, "two\nlines");
+}
+
+TEST(LoadJsonDesign, ValuesNoRecordCanHoldAreRefused)
+{
+    const std::string at = R"("padStyle": 0, "x": 0, "y": 0)";
+    const std::pair<std::string, std::string> cases[] = {
+        {WithNet(R"({"id": 1, "name": "N", "nodes": [{)" + at + R"(, "rotation": 3601}]})"),
+         "nets[0].nodes[0].rotation: a rotation is tenths of a degree from -3600 to 3600, not 3601"},
+        {WithNet(R"({"id": 1, "name": "N", "items": [{"type": 4, "x": 0, "y": 0, "viaStyle": 0, "rotation": -3601}]})"),
+         "nets[0].items[0].rotation: a rotation is tenths of a degree from -3600 to 3600, not -3601"},
+        {R"({"nodewickDesign": 1, "components": [{"refDes": "R1", "padCount": -1}]})",
+         "components[0].padCount: a pad count cannot be negative: -1"},
+        {R"({"nodewickDesign": 1, "path": ""})", "line 1, column 23: path: an empty path names no file"},
+        {WithNet(R"({"id": 1, "name": "GND"}, {"id": 2, "name": "GND"})"),
+         "nets[1].name: the net name \"GND\" is the name of nets[0] (\"GND\") too"},
+        {WithNet(R"({"id": 1, "name": "GND"}, {"id": 2, "name": " GND "})"),
+         "nets[1].name: the net name \" GND \" is the name of nets[0] (\"GND\") too, once blanks at its ends are trimmed"},
+    };
+    for (const auto& [json, expected] : cases) {
+        const std::string message = LoadError(json);
+        EXPECT_NE(message.find(expected), std::string::npos) << "expected: " << expected << "\ngot: " << message;
+    }
+    // The limits themselves are rotations a record holds.
+    const LoadedDesign loaded =
+        Load(WithNet(R"({"id": 1, "name": "N", "nodes": [{)" + at + R"(, "rotation": -3600}, {)" + at +
+                     R"(, "rotation": 3600}]})"));
+    EXPECT_EQ(loaded.design.nets[0].nodes[0].rotation, -3600);
+    EXPECT_EQ(loaded.design.nets[0].nodes[1].rotation, 3600);
 }

@@ -14,7 +14,7 @@ std::string ParseError(const std::string& text)
     Reporter reporter("t.pcb");
     try {
         Document::Parse(text, reporter);
-    } catch (const DesignLoadError& error) {
+    } catch (const DesignError& error) {
         return error.what();
     }
     return {};

@@ -60,10 +60,10 @@ TEST(PcadHeaderLine, OtherFilesAndUnclosedPathAreRefusedWithTheLine)
     try {
         ReadHeaderLine("\n{\"nets\": []}", reporter);
         FAIL() << "a JSON text was taken for a P-CAD file";
-    } catch (const DesignLoadError& error) {
+    } catch (const DesignError& error) {
         EXPECT_STREQ(error.what(), "t.pcb: line 2: not a P-CAD ASCII file: the first line must start with ACCEL_ASCII");
     }
-    EXPECT_THROW(ReadHeaderLine("ACCEL_ASCII \"C:\\no end\n(asciiHeader)", reporter), DesignLoadError);
+    EXPECT_THROW(ReadHeaderLine("ACCEL_ASCII \"C:\\no end\n(asciiHeader)", reporter), DesignError);
 }
 
 TEST(PcadLexer, ParenthesesNeedNoSpaceAndSpacingMayBeIrregular)
@@ -108,10 +108,10 @@ TEST(PcadLexer, UnclosedStringNamesTheLineItStartsOn)
     try {
         Tokens("(a)\n(b \"never closed)\n\n");
         FAIL() << "an unclosed string was accepted";
-    } catch (const DesignLoadError& error) {
+    } catch (const DesignError& error) {
         EXPECT_STREQ(error.what(), "t.pcb: line 2: a quoted string is not closed before the end of the file");
     }
-    EXPECT_THROW(Tokens("\"ends in a backslash\\"), DesignLoadError);
+    EXPECT_THROW(Tokens("\"ends in a backslash\\"), DesignError);
 }
 
 TEST(PcadUnescape, BackslashEscapes)

@@ -41,7 +41,7 @@ std::string LoadError(std::string_view text)
 {
     try {
         ReadText(text);
-    } catch (const DesignLoadError& error) {
+    } catch (const DesignError& error) {
         return error.what();
     }
     return {};

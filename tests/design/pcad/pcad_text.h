@@ -25,7 +25,7 @@ std::string PcadText(const BoardPieces& pieces);
 // Reads text as the file "test.pcb" at the design path "/boards/test.pcb".
 LoadedDesign ReadText(std::string_view text);
 
-// The message of the DesignLoadError that reading the text throws, or an
+// The message of the DesignError that reading the text throws, or an
 // empty text when it loads.
 std::string LoadError(std::string_view text);
 

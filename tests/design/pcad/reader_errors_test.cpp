@@ -8,6 +8,7 @@
 namespace nodewick::design::pcad::test {
 namespace {
 
+using nodewick::DesignError;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -106,9 +107,9 @@ TEST(PcadReaderErrors, DesignPathMustFitItsHundredBytes)
     try {
         ReadPcadText(text, "b.pcb", tooLong);
         FAIL() << "a 101-byte path was accepted";
-    } catch (const DesignLoadError& error) {
-        EXPECT_THAT(error.what(), StartsWith("b.pcb: the design's full path \"/ddd"));
-        EXPECT_THAT(error.what(), HasSubstr("is 101 bytes long; the design record holds at most 100"));
+    } catch (const DesignError& error) {
+        EXPECT_THAT(error.what(), StartsWith("b.pcb: the design path \"/ddd"));
+        EXPECT_THAT(error.what(), HasSubstr("the text is 101 bytes long; its DBX field holds 100"));
     }
 }
 
@@ -118,7 +119,7 @@ TEST(PcadReaderErrors, FileThatCannotBeOpenedNamesTheOsReason)
     try {
         ReadPcadDesign(missing);
         FAIL() << "a missing file loaded";
-    } catch (const DesignLoadError& error) {
+    } catch (const nodewick::FileError& error) {
         EXPECT_EQ(std::string(error.what()), missing.string() + ": cannot open the file: No such file or directory");
     }
 }

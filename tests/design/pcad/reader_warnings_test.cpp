@@ -9,6 +9,7 @@ namespace nodewick::design::pcad::test {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 TEST(PcadReaderWarnings, NodeOfAPartThatIsNotPlaced)
 {
@@ -69,7 +70,7 @@ TEST(PcadReaderWarnings, PinInTwoNetsStaysInTheFirst)
     EXPECT_TRUE(loaded.design.nets[1].nodes.empty());
 }
 
-TEST(PcadReaderWarnings, ViaInsidePatternAndRepeatedDefinitions)
+TEST(PcadReaderWarnings, RepeatedDefinitionsAndTheViaOfAPatternNoPartUses)
 {
     const std::string text = PcadText({
         .library = "(padStyleDef \"SMD\" (holeDiam 5))\n"
@@ -80,8 +81,6 @@ TEST(PcadReaderWarnings, ViaInsidePatternAndRepeatedDefinitions)
     EXPECT_THAT(loaded.warnings,
                 ElementsAre("test.pcb: " + LineOf(text, "(padStyleDef \"SMD\" (holeDiam 5)") +
                                 " style \"SMD\" is defined twice; the first definition is used",
-                            "test.pcb: " + LineOf(text, "(via (viaStyleRef \"V\") (pt 0 0))))") +
-                                " pattern \"VP\" holds a via, which has no net; it is skipped",
                             "test.pcb: " + LineOf(text, "(refDesRef \"R1\") (pt 0 0)") +
                                 " the part \"R1\" is placed twice; net nodes go to the first"));
     EXPECT_EQ(loaded.design.padStyles.size(), 1u);
@@ -90,15 +89,16 @@ TEST(PcadReaderWarnings, ViaInsidePatternAndRepeatedDefinitions)
     EXPECT_EQ(loaded.design.nets[0].nodes[0].x, 950 * 2540);
 }
 
-TEST(PcadReaderWarnings, OverlongNamesAreCutToTheirFieldAndSaidSo)
+TEST(PcadReaderWarnings, OverlongTextsAreRefusedNotCut)
 {
+    // A cut name could become another net's: the load stops at the net.
     const std::string longName(120, 'n');
-    const std::string text = PcadText({.netlist = "(net \"" + longName + "\" (attr \"TieNet\" \"" + std::string(300, 'v') + "\"))\n"});
-    const LoadedDesign loaded = ReadText(text);
-    ASSERT_EQ(loaded.warnings.size(), 2u);
-    EXPECT_EQ(loaded.warnings[0], "test.pcb: the net name \"" + longName + "\" is longer than 100 bytes and is cut to fit");
-    EXPECT_EQ(loaded.design.nets[1].name, std::string(100, 'n'));
-    EXPECT_EQ(loaded.design.nets[1].attributes[0].value, std::string(256, 'v'));
+    const std::string text = PcadText({.netlist = "(net \"" + longName + "\")\n"});
+    EXPECT_EQ(LoadError(text), "test.pcb: " + LineOf(text, "(net \"nnn") + " the net name \"" + std::string(40, 'n') +
+                                   "\"...: the text is 120 bytes long; its DBX field holds 100");
+    const std::string tie = PcadText({.netlist = "(net \"T\" (attr \"TieNet\" \"" + std::string(257, 'v') + "\"))\n"});
+    EXPECT_THAT(LoadError(tie), HasSubstr("the value of the attribute \"TieNet\" \"vvvv"));
+    EXPECT_THAT(LoadError(tie), HasSubstr("the text is 257 bytes long; its DBX field holds 256"));
 }
 
 } // namespace

@@ -25,11 +25,11 @@ private:
     Document document_;
 };
 
-std::vector<double> Lengths(const std::string& list, Unit fileUnit)
+std::vector<std::int32_t> Lengths(const std::string& list, Unit fileUnit)
 {
     OneList parsed(list);
     ValueReader values(parsed.list(), fileUnit, parsed.reporter());
-    std::vector<double> lengths;
+    std::vector<std::int32_t> lengths;
     while (!values.atEnd())
         lengths.push_back(values.length().databaseUnits);
     return lengths;
@@ -39,7 +39,7 @@ std::string LengthError(const std::string& list)
 {
     try {
         Lengths(list, Unit::Mil);
-    } catch (const DesignLoadError& error) {
+    } catch (const DesignError& error) {
         return error.what();
     }
     return {};
@@ -47,22 +47,34 @@ std::string LengthError(const std::string& list)
 
 TEST(PcadLengths, UnitGluedOrAsTheNextWordBelongsToOneNumberOnly)
 {
-    EXPECT_EQ(Lengths("(pt 12.0mil 1.2mm)", Unit::Millimetre), (std::vector<double>{30480.0, 120000.0}));
-    EXPECT_EQ(Lengths("(extent 17.79587 mm 135.0)", Unit::Mil), (std::vector<double>{1779587.0, 342900.0}));
-    EXPECT_EQ(Lengths("(strokeWidth 0.19843 MM)", Unit::Mil), (std::vector<double>{19843.0}));
-    EXPECT_EQ(Lengths("(pt 1 in -2 Mil)", Unit::Millimetre), (std::vector<double>{2540000.0, -5080.0}));
-    EXPECT_EQ(Lengths("(pt 0.5 -3)", Unit::Millimetre), (std::vector<double>{50000.0, -300000.0}));
-    EXPECT_EQ(Lengths("(pt +12 .5)", Unit::Mil), (std::vector<double>{30480.0, 1270.0}));
+    EXPECT_EQ(Lengths("(pt 12.0mil 1.2mm)", Unit::Millimetre), (std::vector<std::int32_t>{30480, 120000}));
+    EXPECT_EQ(Lengths("(extent 17.79587 mm 135.0)", Unit::Mil), (std::vector<std::int32_t>{1779587, 342900}));
+    EXPECT_EQ(Lengths("(strokeWidth 0.19843 MM)", Unit::Mil), (std::vector<std::int32_t>{19843}));
+    EXPECT_EQ(Lengths("(pt 1 in -2 Mil)", Unit::Millimetre), (std::vector<std::int32_t>{2540000, -5080}));
+    EXPECT_EQ(Lengths("(pt 0.5 -3)", Unit::Millimetre), (std::vector<std::int32_t>{50000, -300000}));
+    EXPECT_EQ(Lengths("(pt +12 .5)", Unit::Mil), (std::vector<std::int32_t>{30480, 1270}));
 }
 
-TEST(PcadLengths, RoundedOnceToTheNearestDatabaseUnit)
+TEST(PcadLengths, ExactFromTheDigitsToTheNearestDatabaseUnit)
 {
+    EXPECT_EQ(Lengths("(w 59.055mil)", Unit::Mil), (std::vector<std::int32_t>{150000}));  // 149999.7
+    EXPECT_EQ(Lengths("(w 0.00001mm)", Unit::Mil), (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(Lengths("(w -0.0004mil)", Unit::Mil), (std::vector<std::int32_t>{-1}));  // -1.016
+    EXPECT_EQ(Lengths("(w 21474.83647mm)", Unit::Mil), (std::vector<std::int32_t>{2147483647}));
+    EXPECT_NE(LengthError("(w 21474.83648mm)").find("beyond the range of the design database"), std::string::npos);
+}
+
+TEST(PcadLengths, AnExactHalfGoesToTheEvenUnitAsInTheJsonFile)
+{
+    // 0.000005 mm is half a unit, 0.000015 mm one and a half: 0.5 -> 0,
+    // 1.5 -> 2, -2.5 -> -2; a computed place rounds the same way.
+    EXPECT_EQ(Lengths("(pt 0.000005 0.000015)", Unit::Millimetre), (std::vector<std::int32_t>{0, 2}));
+    EXPECT_EQ(Lengths("(pt -0.000025mm 0.0000250001mm)", Unit::Mil), (std::vector<std::int32_t>{-2, 3}));
     const Reporter reporter("t.pcb");
-    EXPECT_EQ(ToDatabaseUnits(Lengths("(w 59.055mil)", Unit::Mil)[0], 1, reporter), 150000);  // 149999.7
-    EXPECT_EQ(ToDatabaseUnits(Lengths("(w 0.00001mm)", Unit::Mil)[0], 1, reporter), 1);
-    EXPECT_EQ(ToDatabaseUnits(Lengths("(w -0.0004mil)", Unit::Mil)[0], 1, reporter), -1);  // -1.016
-    EXPECT_EQ(ToDatabaseUnits(21474.83647 * 100000.0, 1, reporter), 2147483647);
-    EXPECT_THROW(ToDatabaseUnits(21474.83648 * 100000.0, 1, reporter), DesignLoadError);
+    EXPECT_EQ(RoundToDatabaseUnits(2.5, 1, reporter), 2);
+    EXPECT_EQ(RoundToDatabaseUnits(3.5, 1, reporter), 4);
+    EXPECT_EQ(RoundToDatabaseUnits(-0.5, 1, reporter), 0);
+    EXPECT_THROW(RoundToDatabaseUnits(2147483648.0, 1, reporter), DesignError);
 }
 
 TEST(PcadLengths, BadNumberAndUnknownUnitNameTheListAndLine)
@@ -76,7 +88,8 @@ TEST(PcadLengths, BadNumberAndUnknownUnitNameTheListAndLine)
     EXPECT_EQ(LengthError("(pt - 0)"), "t.pcb: line 2: in (pt ...): expected a number, found \"-\"");
     EXPECT_EQ(LengthError("(pt 1e999999 0)"), "t.pcb: line 2: in (pt ...): unknown unit \"e999999\" in \"1e999999\"");
     EXPECT_EQ(LengthError("(pt 99999999999999999999 0)"),
-              "t.pcb: line 2: in (pt ...): expected a number, found \"99999999999999999999\"");
+              "t.pcb: line 2: in (pt ...): \"99999999999999999999\" is beyond the range of the design database (about 21 "
+              "metres)");
 }
 
 TEST(PcadValues, NumbersWithoutUnitsIntegersTextsAndBooleans)
@@ -91,7 +104,7 @@ TEST(PcadValues, NumbersWithoutUnitsIntegersTextsAndBooleans)
     EXPECT_FALSE(values.boolean());
     EXPECT_EQ(values.word(), "Signal");
     EXPECT_TRUE(values.atEnd());
-    EXPECT_THROW(values.word(), DesignLoadError);
+    EXPECT_THROW(values.word(), DesignError);
 }
 
 TEST(PcadValues, WrongKindsOfValueAreErrors)
@@ -101,7 +114,7 @@ TEST(PcadValues, WrongKindsOfValueAreErrors)
         ValueReader values(parsed.list(), Unit::Mil, parsed.reporter());
         try {
             read(values);
-        } catch (const DesignLoadError& e) {
+        } catch (const DesignError& e) {
             return std::string(e.what());
         }
         return std::string();
@@ -133,7 +146,7 @@ TEST(PcadAngles, TenthsOfADegreeNormalisedToOneTurn)
     EXPECT_EQ(ToTenthsOfDegree(-90.0, 1, reporter), 2700);
     EXPECT_EQ(ToTenthsOfDegree(12.34, 1, reporter), 123);
     EXPECT_EQ(ToTenthsOfDegree(359.96, 1, reporter), 0);
-    EXPECT_THROW(ToTenthsOfDegree(1e300, 1, reporter), DesignLoadError);
+    EXPECT_THROW(ToTenthsOfDegree(1e300, 1, reporter), DesignError);
 }
 
 } // namespace

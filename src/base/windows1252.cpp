@@ -1,4 +1,4 @@
-#include "design/windows1252.h"
+#include "base/windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-namespace nodewick::design {
+#include "base/error.h"
+
+namespace nodewick {
 namespace {
 
 // The characters of bytes 0x80 to 0x9F; 0 where the code page has none.
@@ -15,18 +17,6 @@ constexpr std::array<char32_t, 32> kHighControlRange = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
-
-std::optional<unsigned char> ToByte(char32_t character)
-{
-    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
-        return static_cast<unsigned char>(character);
-    const auto found = std::find(kHighControlRange.begin(), kHighControlRange.end(), character);
-    // 0 in the table marks a byte without a character, never a match: NUL is
-    // below 0x80 and handled above.
-    if (found == kHighControlRange.end())
-        return std::nullopt;
-    return static_cast<unsigned char>(0x80 + (found - kHighControlRange.begin()));
-}
 
 std::string CodePoint(char32_t character)
 {
@@ -39,7 +29,7 @@ std::string CodePoint(char32_t character)
 
 [[noreturn]] void ThrowNotUtf8(std::size_t offset)
 {
-    throw TextEncodingError("the bytes at offset " + std::to_string(offset) + " are not UTF-8");
+    throw Error("the bytes at offset " + std::to_string(offset) + " are not UTF-8");
 }
 
 // Decodes the UTF-8 sequence at `at`, moving `at` past it.
@@ -68,6 +58,26 @@ char32_t DecodeOne(std::string_view utf8, std::size_t& at)
 
 } // namespace
 
+char32_t Windows1252Character(unsigned char byte) noexcept
+{
+    if (byte < 0x80 || byte > 0x9F)
+        return byte;
+    const char32_t character = kHighControlRange[byte - 0x80];
+    return character != 0 ? character : byte;
+}
+
+std::optional<unsigned char> Windows1252Byte(char32_t character) noexcept
+{
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
+        return static_cast<unsigned char>(character);
+    const auto found = std::find(kHighControlRange.begin(), kHighControlRange.end(), character);
+    // 0 in the table marks a byte without a character, never a match: NUL is
+    // below 0x80 and handled above.
+    if (found == kHighControlRange.end())
+        return std::nullopt;
+    return static_cast<unsigned char>(0x80 + (found - kHighControlRange.begin()));
+}
+
 std::string Utf8ToWindows1252(std::string_view utf8)
 {
     if (std::all_of(utf8.begin(), utf8.end(), [](unsigned char c) { return c != 0 && c < 0x80; }))
@@ -78,10 +88,10 @@ std::string Utf8ToWindows1252(std::string_view utf8)
         const std::size_t start = at;
         const char32_t character = DecodeOne(utf8, at);
         if (character == 0)
-            throw TextEncodingError("the text holds a NUL character (U+0000), which would end a DBX text field");
-        const std::optional<unsigned char> byte = ToByte(character);
+            throw Error("the text holds a NUL character (U+0000), which would end a DBX text field");
+        const std::optional<unsigned char> byte = Windows1252Byte(character);
         if (!byte) {
-            throw TextEncodingError("the character " + CodePoint(character) + " \"" +
+            throw Error("the character " + CodePoint(character) + " \"" +
                                     std::string(utf8.substr(start, at - start)) + "\" is not in Windows-1252");
         }
         bytes.push_back(static_cast<char>(*byte));
@@ -89,4 +99,4 @@ std::string Utf8ToWindows1252(std::string_view utf8)
     return bytes;
 }
 
-} // namespace nodewick::design
+} // namespace nodewick

@@ -1,11 +1,12 @@
-#include "design/windows1252.h"
+#include "base/windows1252.h"
+
+#include "base/error.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-using nodewick::design::TextEncodingError;
-using nodewick::design::Utf8ToWindows1252;
+using nodewick::Utf8ToWindows1252;
 
 TEST(Utf8ToWindows1252, AsciiPassesUnchanged)
 {
@@ -28,7 +29,7 @@ TEST(Utf8ToWindows1252, CharactersOutsideTheCodePageAreRefusedByCodePoint)
     const auto message = [](const std::string& text) {
         try {
             Utf8ToWindows1252(text);
-        } catch (const TextEncodingError& error) {
+        } catch (const nodewick::Error& error) {
             return std::string(error.what());
         }
         return std::string("converted");
@@ -42,8 +43,24 @@ TEST(Utf8ToWindows1252, CharactersOutsideTheCodePageAreRefusedByCodePoint)
 
 TEST(Utf8ToWindows1252, BytesThatAreNotUtf8AreRefused)
 {
-    EXPECT_THROW(Utf8ToWindows1252("\xE9"), TextEncodingError);          // Latin-1 byte alone
-    EXPECT_THROW(Utf8ToWindows1252("\xC0\xAF"), TextEncodingError);      // overlong '/'
-    EXPECT_THROW(Utf8ToWindows1252("\xE2\x82"), TextEncodingError);      // cut short
-    EXPECT_THROW(Utf8ToWindows1252("\xED\xA0\x80"), TextEncodingError);  // surrogate
+    EXPECT_THROW(Utf8ToWindows1252("\xE9"), nodewick::Error);          // Latin-1 byte alone
+    EXPECT_THROW(Utf8ToWindows1252("\xC0\xAF"), nodewick::Error);      // overlong '/'
+    EXPECT_THROW(Utf8ToWindows1252("\xE2\x82"), nodewick::Error);      // cut short
+    EXPECT_THROW(Utf8ToWindows1252("\xED\xA0\x80"), nodewick::Error);  // surrogate
+}
+
+TEST(Windows1252, EveryByteHasACharacterAndBackExceptTheFiveUndefined)
+{
+    // The five undefined bytes stand for the C1 control of their number, which
+    // the code page itself has no byte for.
+    for (const unsigned char undefined : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        EXPECT_EQ(nodewick::Windows1252Character(undefined), char32_t(undefined));
+        EXPECT_FALSE(nodewick::Windows1252Byte(undefined).has_value());
+    }
+    EXPECT_EQ(nodewick::Windows1252Character(0x80), U'\u20AC');
+    EXPECT_EQ(nodewick::Windows1252Character(0x9F), U'\u0178');
+    EXPECT_EQ(nodewick::Windows1252Character(0xE9), U'\u00E9');
+    EXPECT_EQ(nodewick::Windows1252Byte(U'\u2122'), 0x99);
+    EXPECT_EQ(nodewick::Windows1252Byte(U'A'), 'A');
+    EXPECT_FALSE(nodewick::Windows1252Byte(U'\u0100').has_value());
 }
