@@ -9,11 +9,13 @@
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/dbx_probe.h"
 #include "base/error.h"
 #include "check/netlist_reader.h"
 #include "check/plot_file.h"
@@ -25,6 +27,10 @@
 #include "export_options.h"
 #include "export_summary.h"
 #include "standard_input.h"
+
+#ifdef _WIN32
+#include "dbx/dbx_library.h"
+#endif
 
 namespace {
 
@@ -65,6 +71,8 @@ struct Options {
     bool quiet = false;
     bool json = false;
     std::optional<std::string> plot;
+    std::string dbxLibrary;  // Windows: dbx32.dll's path, empty for the default search
+    bool dbxProbe = false;
 };
 
 void Complain(std::string_view message)
@@ -112,10 +120,27 @@ private:
 // The design's start as the window's: the stand-in editor holding it open,
 // the conversation opened, the saved layer order applied. The copy of
 // standard input is named as what it is in a message.
-start::Started StartDesign(const std::string& designFile, const std::string& shownName, bool readSettings)
+// The editor the run talks to and the conversation opened with it: the
+// stand-in editor with a design file, or on Windows P-CAD through dbx32.dll.
+struct Started {
+    std::unique_ptr<dbx::Dbx> editor;
+    start::Conversation conversation;
+};
+
+#ifdef _WIN32
+Started StartThroughDbx(const Options& options)
+{
+    auto library = std::make_unique<dbx::DbxLibrary>(options.dbxLibrary);
+    start::Conversation conversation = start::OpenConversation(*library);
+    return {std::move(library), std::move(conversation)};
+}
+#endif
+
+Started StartDesign(const std::string& designFile, const std::string& shownName, bool readSettings)
 {
     try {
-        return start::StartUp(designFile, readSettings);
+        start::Started started = start::StartUp(designFile, readSettings);
+        return {std::move(started.editor), std::move(started.conversation)};
     } catch (const std::exception& error) {
         if (designFile == shownName)
             throw;
@@ -177,7 +202,12 @@ Outcome ExportDesign(const std::string& design, const Options& options, exporter
         const exporter::ExportFiles files{.outputPath = options.output,
                                           .saveSettings = !options.noSettings && !fromStandardInput};
 
-        start::Started started = StartDesign(copy ? copy->path() : design, design, files.saveSettings);
+#ifdef _WIN32
+        Started started = design.empty() ? StartThroughDbx(options)
+                                         : StartDesign(copy ? copy->path() : design, design, files.saveSettings);
+#else
+        Started started = StartDesign(copy ? copy->path() : design, design, files.saveSettings);
+#endif
         start::Conversation& conversation = started.conversation;
         warnings = std::move(conversation.warnings);
         choices.layerList = std::move(conversation.layerList);
@@ -239,6 +269,32 @@ void CheckUsage(const Options& options)
         throw cli::OptionError("--json and -o - would both write to standard output");
 }
 
+// --dbx-probe: what the DBX interface returns for the open design.
+int Probe(const Options& options)
+{
+#ifdef _WIN32
+    if (options.designs.empty()) {
+        dbx::DbxLibrary library(options.dbxLibrary);
+        const dbx::DbxStatus opened = cli::ProbeDbx(library, std::cout);
+        const dbx::DbxLibrary::Findings& findings = library.findings();
+        std::cout << "library " << findings.file << '\n';
+        for (const std::string& name : findings.exportNames)
+            std::cout << "  export " << name << '\n';
+        std::cout << "pad nodes " << findings.padNodes << ", with the component part filled "
+                  << findings.componentPartsFilled << ", side looked up by component " << findings.componentLookups
+                  << '\n';
+        return opened == dbx::status::kSuccess ? kWritten : kFailed;
+    }
+#endif
+    int worst = kWritten;
+    for (const std::string& design : options.designs) {
+        start::StandIn standIn = start::OpenStandIn(design);
+        if (cli::ProbeDbx(*standIn.editor, std::cout) != dbx::status::kSuccess)
+            worst = kFailed;
+    }
+    return worst;
+}
+
 int Run(const Options& options)
 {
     exporter::ExportChoices choices;
@@ -249,8 +305,18 @@ int Run(const Options& options)
         Complain(error.what());
         return kUsage;
     }
+    if (options.dbxProbe) {
+        try {
+            return Probe(options);
+        } catch (const std::exception& error) {
+            Complain(error.what());
+            return kFailed;
+        }
+    }
+    // On Windows no design file means the design open in P-CAD.
+    const std::vector<std::string> designs = options.designs.empty() ? std::vector<std::string>{""} : options.designs;
     int worst = kWritten;
-    for (const std::string& design : options.designs) {
+    for (const std::string& design : designs) {
         const Outcome outcome = ExportDesign(design, options, choices);
         worst = std::max(worst, outcome.exitCode);
         if (options.json)
@@ -270,7 +336,17 @@ int main(int argc, char** argv)
     app.add_option("DESIGN", options.designs,
                    "Design files (JSON design or P-CAD ASCII PCB), each exported on its own; - reads one from "
                    "standard input")
-        ->required();
+#ifndef _WIN32
+        ->required()
+#endif
+        ;
+#ifdef _WIN32
+    app.add_option("--dbx", options.dbxLibrary,
+                   "Without DESIGN, the design open in P-CAD through this DBX library (default: dbx32.dll beside "
+                   "this program, then on the search path)");
+#endif
+    app.add_flag("--dbx-probe", options.dbxProbe,
+                 "Print what the DBX interface returns for the open design, and write nothing");
     app.add_option("--units", options.units, "Output units")->check(CLI::IsMember({"mils", "mm"}))
         ->capture_default_str();
     app.add_flag("--no-tie", options.noTie, "Write tied nets under their own names, not their tie name");

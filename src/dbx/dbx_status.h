@@ -11,6 +11,7 @@ namespace status {
 inline constexpr DbxStatus kSuccess = 0;
 inline constexpr DbxStatus kConnectionError = 32001;
 inline constexpr DbxStatus kVersionIncompatible = 32006;
+inline constexpr DbxStatus kClientError = 32007;
 inline constexpr DbxStatus kAlreadyConnected = 32104;
 inline constexpr DbxStatus kNoConnection = 32105;
 inline constexpr DbxStatus kBadInput = 32122;

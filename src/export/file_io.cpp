@@ -14,6 +14,7 @@
 
 #include "base/error.h"
 #include "base/file_kind.h"
+#include "base/replace_file.h"
 #include "interrupt_cleanup.h"
 
 namespace nodewick::exporter {
@@ -200,8 +201,8 @@ void ReplacementFile::commit()
 {
     if (const int error = file_.close(); error != 0)
         fail("Cannot write " + what_ + " ", error);
-    if (std::rename(temporaryPath_.c_str(), finalPath_.c_str()) != 0)
-        fail("Cannot put " + what_ + " in place as ", errno);
+    if (const int error = RenameReplacing(temporaryPath_, finalPath_); error != 0)
+        fail("Cannot put " + what_ + " in place as ", error);
     committed_ = true;
     KeepOnInterrupt();
 }

@@ -56,6 +56,20 @@ TEST(ToDatabaseUnits, RefusesWhatThirtyTwoBitsCannotHold)
     EXPECT_EQ(Convert("0000000000000000000001", kDatabaseUnitsPerMil), 2540);
 }
 
+TEST(ToDatabaseUnits, StaysExactWhereTheProductOutgrowsSixtyFourBits)
+{
+    // 845465.999999999999999999 mil: 845465 * 2540 = 2147481100, and the
+    // fraction gives 2539.99999999999999746, so 2147483639.99999999999999746
+    // rounds up to 2147483640. The digits times 2540 are about 2.1e27.
+    EXPECT_EQ(Convert("845465.999999999999999999", kDatabaseUnitsPerMil), 2147483640);
+    // Exact halves with digits whose product is about 2.1e27:
+    // 2147483646.5 goes to the even 2147483646, 2147483647.5 to 2147483648,
+    // which is beyond the range, and -2147483647.5 to -2147483648, which is not.
+    EXPECT_EQ(Convert("21474.836465000000000000", kDatabaseUnitsPerMillimetre), 2147483646);
+    EXPECT_FALSE(Convert("21474.836475000000000000", kDatabaseUnitsPerMillimetre).has_value());
+    EXPECT_EQ(Convert("-21474.836475000000000000", kDatabaseUnitsPerMillimetre), -2147483648);
+}
+
 TEST(DivideRoundHalfEven, RoundsBothSignsToTheEvenNeighbour)
 {
     struct Case {

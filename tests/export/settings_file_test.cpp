@@ -27,6 +27,9 @@ TEST(ReadSettingsFile, FolderWithoutTheFileGivesNothing)
 
 TEST(ReadSettingsFile, NameInOtherLetterCaseIsNotRead)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows file names are the same in any letter case";
+#endif
     TempFolder folder;
     WriteBytes(folder.file("nodewick.ini"), "Top   1\r\n");
     WriteBytes(folder.file("NODEWICK.INI"), "Top   1\r\n");

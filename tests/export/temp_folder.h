@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,10 +18,17 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "nodewick-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
+        // A random name that nobody else has made yet (create_directory
+        // reports false for a folder that exists already).
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && root_.empty(); ++attempt) {
+            const std::filesystem::path candidate =
+                std::filesystem::temp_directory_path() / ("nodewick-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate))
+                root_ = candidate;
+        }
+        if (root_.empty())
             throw std::runtime_error("cannot create a temporary folder");
-        root_ = pattern;
     }
     ~TempFolder()
     {

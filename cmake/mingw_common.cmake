@@ -1,0 +1,17 @@
+# What both MinGW-w64 cross builds share; the toolchain file that includes it
+# sets NODEWICK_MINGW_PREFIX and CMAKE_SYSTEM_PROCESSOR first. Everything is
+# linked statically: one .exe runs with no DLLs beside it.
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER ${NODEWICK_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${NODEWICK_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${NODEWICK_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${NODEWICK_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
