@@ -30,7 +30,7 @@ int Probe(const fs::path& design)
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

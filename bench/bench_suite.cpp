@@ -105,7 +105,8 @@ private:
 DesignMeasure MeasureDesign(const SuiteOptions& options, DigestCheck& digests, std::int64_t pads, DesignFormat format,
                             const std::string& formatName, const std::string& extension)
 {
-    DesignMeasure measure{.label = formatName + "-" + std::to_string(pads) + "-s" + std::to_string(options.seed) + "-mil",
+    DesignMeasure measure{.label = formatName + "-" + std::to_string(pads) + "-s" + std::to_string(options.seed) +
+                              "-mil",
                           .format = formatName,
                           .pads = pads};
     const std::filesystem::path design = Generate(options, pads, format, extension, measure.designBytes);
@@ -142,7 +143,7 @@ CommandMeasure MeasureCommand(const SuiteOptions& options, DigestCheck& digests,
 {
     const std::filesystem::path design = options.dataFolder / (BoardName(pads, options.seed) + extension);
     CommandMeasure measure{.label = "command-" + format + "-" + std::to_string(pads) + "-s" +
-                                    std::to_string(options.seed),
+                               std::to_string(options.seed),
                            .format = format,
                            .pads = pads,
                            .arguments = {options.exportCommand.string(), design.string()}};
@@ -178,7 +179,7 @@ CommandMeasure MeasureCheck(const SuiteOptions& options, std::int64_t pads)
     return measure;
 }
 
-} // namespace
+}  // namespace
 
 SuiteResult RunSuite(const SuiteOptions& options)
 {
@@ -188,8 +189,8 @@ SuiteResult RunSuite(const SuiteOptions& options)
     for (std::int64_t pads : options.sizes)
         result.designs.push_back(MeasureDesign(options, digests, pads, DesignFormat::Json, "json", ".json"));
     if (options.pcadPads > 0) {
-        DesignMeasure pcad =
-            MeasureDesign(options, digests, options.pcadPads, DesignFormat::PcadMillimetres, "pcad", ".pcb");
+        DesignMeasure pcad = MeasureDesign(options, digests, options.pcadPads, DesignFormat::PcadMillimetres, "pcad",
+                                           ".pcb");
         NoteSameRecords(result.designs, pcad);
         result.designs.push_back(std::move(pcad));
     }
@@ -206,4 +207,4 @@ SuiteResult RunSuite(const SuiteOptions& options)
     return result;
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

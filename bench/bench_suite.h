@@ -60,4 +60,4 @@ struct SuiteResult {
 // command, and compares and records the digests. Progress goes to stderr.
 SuiteResult RunSuite(const SuiteOptions& options);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

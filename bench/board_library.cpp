@@ -23,9 +23,7 @@ constexpr std::array<std::int32_t, 2> kPlanes = {kLayerGroundPlane, kLayerPowerP
 
 SynthStyle SurfaceStyle(std::string name, std::int32_t width, std::int32_t height)
 {
-    return {.name = std::move(name),
-            .hole = 0,
-            .shapes = {{kLayerTop, width, height}, {kLayerBottom, width, height}}};
+    return {.name = std::move(name), .hole = 0, .shapes = {{kLayerTop, width, height}, {kLayerBottom, width, height}}};
 }
 
 // A plated hole from top to bottom: its land on every signal layer, a thermal
@@ -53,13 +51,17 @@ SynthStyle SpanStyle(std::string name, std::int32_t hole, std::int32_t land, std
 
 Package TwoPads(std::string name, std::string prefix, PackageKind kind, std::int32_t pitch, std::int32_t style)
 {
-    return {std::move(name), std::move(prefix), kind,
+    return {std::move(name),
+            std::move(prefix),
+            kind,
             {{-pitch / 2, 0, style, 0, false, "1"}, {pitch / 2, 0, style, 0, false, "2"}}};
 }
 
 Package Sot23()
 {
-    return {"SOT23", "Q", PackageKind::Transistor,
+    return {"SOT23",
+            "Q",
+            PackageKind::Transistor,
             {{Mm(-0.95), Mm(-1.1), kSmdSot, 0, false, "1"},
              {Mm(0.95), Mm(-1.1), kSmdSot, 0, false, "2"},
              {0, Mm(1.1), kSmdSot, 0, false, "3"}}};
@@ -107,10 +109,22 @@ Package Quad(std::string name, int count, std::int32_t pitch, std::int32_t span)
         std::int32_t x = 0;
         std::int32_t y = 0;
         switch (side) {
-        case 0: x = -span / 2; y = -along; break;
-        case 1: x = along; y = -span / 2; break;
-        case 2: x = span / 2; y = along; break;
-        default: x = -along; y = span / 2; break;
+        case 0:
+            x = -span / 2;
+            y = -along;
+            break;
+        case 1:
+            x = along;
+            y = -span / 2;
+            break;
+        case 2:
+            x = span / 2;
+            y = along;
+            break;
+        default:
+            x = -along;
+            y = span / 2;
+            break;
         }
         package.pads.push_back({x, y, kSmdFinePitch, (side % 2 == 0) ? 900 : 0, false, std::to_string(i + 1)});
     }
@@ -126,7 +140,7 @@ std::string GridRowName(int row)
     if (row < count)
         return std::string(1, kLetters[static_cast<std::size_t>(row)]);
     return std::string(1, kLetters[static_cast<std::size_t>(row / count - 1)]) +
-           kLetters[static_cast<std::size_t>(row % count)];
+        kLetters[static_cast<std::size_t>(row % count)];
 }
 
 Package Grid(std::string name, std::string prefix, PackageKind kind, int rows, int columns, std::int32_t pitch,
@@ -146,8 +160,8 @@ Package EdgeConnector(int perSide)
     Package package{"EDGE80", "X", PackageKind::Connector, {}};
     for (int side = 0; side < 2; ++side)
         for (int i = 0; i < perSide; ++i)
-            package.pads.push_back({(i - perSide / 2) * Mm(1.0), 0, kSmdEdgeFinger, 0, side == 1,
-                                    std::to_string(side * perSide + i + 1)});
+            package.pads.push_back(
+                {(i - perSide / 2) * Mm(1.0), 0, kSmdEdgeFinger, 0, side == 1, std::to_string(side * perSide + i + 1)});
     return package;
 }
 
@@ -156,7 +170,7 @@ Package SinglePad(std::string name, std::string prefix, PackageKind kind, std::i
     return {std::move(name), std::move(prefix), kind, {{0, 0, style, 0, false, "1"}}};
 }
 
-} // namespace
+}  // namespace
 
 std::vector<design::Layer> BoardLayers()
 {
@@ -175,20 +189,13 @@ std::vector<design::Layer> BoardLayers()
 
 std::vector<SynthStyle> PadStyles()
 {
-    return {SurfaceStyle("SMD_0402", Mm(0.6), Mm(0.5)),
-            SurfaceStyle("SMD_0603", Mm(0.9), Mm(0.95)),
-            SurfaceStyle("SMD_0805", Mm(1.2), Mm(1.4)),
-            SurfaceStyle("SMD_SOT", Mm(1.0), Mm(1.3)),
-            SurfaceStyle("SMD_SOIC", Mm(0.6), Mm(1.55)),
-            SurfaceStyle("SMD_0.25x1.2", Mm(0.25), Mm(1.2)),
-            SurfaceStyle("BGA_0.45", Mm(0.45), Mm(0.45)),
-            SurfaceStyle("EDGE_0.7x3.5", Mm(0.7), Mm(3.5)),
-            SurfaceStyle("TP_1.0", Mm(1.0), Mm(1.0)),
-            SurfaceStyle("SMD_25x60MIL", Mil(25), Mil(60)),
-            DrilledStyle("TH_1.0_1.8", Mm(1.0), Mm(1.8)),
-            DrilledStyle("TH_1.0_1.8SQ", Mm(1.0), Mm(1.8)),
-            DrilledStyle("PF_0.65_1.1", Mm(0.65), Mm(1.1)),
-            DrilledStyle("MTG_3.2", Mm(3.2), Mm(6.0))};
+    return {SurfaceStyle("SMD_0402", Mm(0.6), Mm(0.5)),     SurfaceStyle("SMD_0603", Mm(0.9), Mm(0.95)),
+            SurfaceStyle("SMD_0805", Mm(1.2), Mm(1.4)),     SurfaceStyle("SMD_SOT", Mm(1.0), Mm(1.3)),
+            SurfaceStyle("SMD_SOIC", Mm(0.6), Mm(1.55)),    SurfaceStyle("SMD_0.25x1.2", Mm(0.25), Mm(1.2)),
+            SurfaceStyle("BGA_0.45", Mm(0.45), Mm(0.45)),   SurfaceStyle("EDGE_0.7x3.5", Mm(0.7), Mm(3.5)),
+            SurfaceStyle("TP_1.0", Mm(1.0), Mm(1.0)),       SurfaceStyle("SMD_25x60MIL", Mil(25), Mil(60)),
+            DrilledStyle("TH_1.0_1.8", Mm(1.0), Mm(1.8)),   DrilledStyle("TH_1.0_1.8SQ", Mm(1.0), Mm(1.8)),
+            DrilledStyle("PF_0.65_1.1", Mm(0.65), Mm(1.1)), DrilledStyle("MTG_3.2", Mm(3.2), Mm(6.0))};
 }
 
 std::vector<SynthStyle> ViaStyles()
@@ -228,4 +235,4 @@ std::vector<PackageChoice> PackageChoices()
     };
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

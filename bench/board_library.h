@@ -58,4 +58,4 @@ struct PackageChoice {
 };
 std::vector<PackageChoice> PackageChoices();
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

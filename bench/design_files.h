@@ -23,4 +23,4 @@ struct GeneratedDesign {
 // arguments and on file errors, leaving no partial file behind.
 GeneratedDesign GenerateDesignFile(const BoardSpec& spec, DesignFormat format, const std::filesystem::path& file);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -53,4 +53,4 @@ void DigestStore::Save(const std::filesystem::path& file) const
     out.Commit();
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

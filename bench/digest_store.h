@@ -26,4 +26,4 @@ private:
     std::map<std::string, std::string> digests_;
 };
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -53,12 +53,24 @@ void ForEachField(Result& result, Visit&& visit)
     visit("body_digest", result.bodyDigest);
 }
 
-void ReadValue(const std::string& text, double& value) { value = std::stod(text); }
-void ReadValue(const std::string& text, std::int64_t& value) { value = std::stoll(text); }
-void ReadValue(const std::string& text, std::uintmax_t& value) { value = std::stoull(text); }
-void ReadValue(const std::string& text, std::string& value) { value = text; }
+void ReadValue(const std::string& text, double& value)
+{
+    value = std::stod(text);
+}
+void ReadValue(const std::string& text, std::int64_t& value)
+{
+    value = std::stoll(text);
+}
+void ReadValue(const std::string& text, std::uintmax_t& value)
+{
+    value = std::stoull(text);
+}
+void ReadValue(const std::string& text, std::string& value)
+{
+    value = text;
+}
 
-} // namespace
+}  // namespace
 
 ProbeResult ProbeExport(const std::filesystem::path& design, exporter::Units units)
 {
@@ -135,4 +147,4 @@ ProbeResult ParseProbe(const std::string& text)
     return result;
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

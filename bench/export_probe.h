@@ -41,4 +41,4 @@ ProbeResult ProbeExport(const std::filesystem::path& design, exporter::Units uni
 std::string FormatProbe(const ProbeResult& result);
 ProbeResult ParseProbe(const std::string& text);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint64_t kOffsetBasis = 0xCBF29CE484222325ULL;
 constexpr std::uint64_t kPrime = 0x100000001B3ULL;
 
-} // namespace
+}  // namespace
 
 std::uint64_t FileDigest(const std::filesystem::path& file, const std::string& fromLineAfter)
 {
@@ -56,4 +56,4 @@ std::string DigestText(std::uint64_t digest)
     return text;
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

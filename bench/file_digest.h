@@ -16,4 +16,4 @@ std::uint64_t FileDigest(const std::filesystem::path& file, const std::string& f
 // Sixteen lower-case hex digits.
 std::string DigestText(std::uint64_t digest);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -84,8 +84,8 @@ void PutComponents(OutputFile& out, const SyntheticBoard& board)
         const Placement& component = board.components[i];
         out << (i == 0 ? "\n  " : ",\n  ") << "{\"refDes\":";
         PutString(out, component.refDes);
-        out << ",\"side\":" << (component.bottom ? 1 : 0) << ",\"padCount\":"
-            << static_cast<std::int64_t>(board.packages[component.package].pads.size()) << '}';
+        out << ",\"side\":" << (component.bottom ? 1 : 0)
+            << ",\"padCount\":" << static_cast<std::int64_t>(board.packages[component.package].pads.size()) << '}';
     }
     out << "\n],\n";
 }
@@ -157,7 +157,7 @@ void PutNet(OutputFile& out, const SyntheticBoard& board, const SynthNet& net, s
     out << "]}";
 }
 
-} // namespace
+}  // namespace
 
 std::uintmax_t WriteJsonDesign(const SyntheticBoard& board, const std::filesystem::path& file)
 {
@@ -184,4 +184,4 @@ std::uintmax_t WriteJsonDesign(const SyntheticBoard& board, const std::filesyste
     return out.Commit();
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -11,4 +11,4 @@ namespace nodewick::bench {
 // streamed net by net. Returns the file size. Throws std::runtime_error.
 std::uintmax_t WriteJsonDesign(const SyntheticBoard& board, const std::filesystem::path& file);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -21,7 +21,7 @@ std::string FixedPoint(std::int64_t scaled, int decimals)
     return (scaled < 0 ? "-" : "") + std::to_string(magnitude / unit) + "." + fraction;
 }
 
-} // namespace
+}  // namespace
 
 std::string MillimetreText(std::int32_t databaseUnits)
 {
@@ -36,4 +36,4 @@ std::string MilText(std::int32_t databaseUnits)
     return FixedPoint((numerator + half) / kDbPerMil, 4);
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -12,4 +12,4 @@ namespace nodewick::bench {
 std::string MillimetreText(std::int32_t databaseUnits);
 std::string MilText(std::int32_t databaseUnits);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

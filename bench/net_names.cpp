@@ -24,22 +24,29 @@ std::string LongName(const std::string& number, Random& random)
 {
     const std::string digit = std::to_string(random.Below(8));
     switch (random.Below(8)) {
-    case 0: return "DDR4_CH" + digit + "_DQ" + number;
-    case 1: return "PCIE_GEN4_TX_P_L" + number;
-    case 2: return "/CPU_SUBSYSTEM/ADDR_" + number;
-    case 3: return "FPGA_BANK3" + digit + "_IO_L" + number + "P";
-    case 4: return "ETH_PHY" + digit + "_RGMII_RXD_" + number;
-    case 5: return "USB3_SSTX_N_CONN_" + number;
-    case 6: return "BACKPLANE_SLOT" + ZeroFilled(random.Below(21), 2) + "_DATA_LANE_" + number + "_P";
+    case 0:
+        return "DDR4_CH" + digit + "_DQ" + number;
+    case 1:
+        return "PCIE_GEN4_TX_P_L" + number;
+    case 2:
+        return "/CPU_SUBSYSTEM/ADDR_" + number;
+    case 3:
+        return "FPGA_BANK3" + digit + "_IO_L" + number + "P";
+    case 4:
+        return "ETH_PHY" + digit + "_RGMII_RXD_" + number;
+    case 5:
+        return "USB3_SSTX_N_CONN_" + number;
+    case 6:
+        return "BACKPLANE_SLOT" + ZeroFilled(random.Below(21), 2) + "_DATA_LANE_" + number + "_P";
     default:
         if (random.PerMille(100))
             return "SERDES_QUAD_" + number + "_CHANNEL_" + digit +
-                   "_TRANSMIT_DIFFERENTIAL_PAIR_POSITIVE_SIDE_AC_COUPLED";
+                "_TRANSMIT_DIFFERENTIAL_PAIR_POSITIVE_SIDE_AC_COUPLED";
         return "I2C_SENSOR_BUS_SDA_" + number;
     }
 }
 
-} // namespace
+}  // namespace
 
 std::string SignalNetName(std::uint32_t number, Random& random)
 {
@@ -65,7 +72,9 @@ std::string SignalNetName(std::uint32_t number, Random& random)
     if (style < 920)
         return "+IN" + digits;
     if (style < 930)
-        return "ISENSE_" + digits + "\xB5" "A";  // micro sign, Windows-1252
+        return "ISENSE_" + digits +
+            "\xB5"
+            "A";  // micro sign, Windows-1252
     return "S" + digits + "_" + static_cast<char>('A' + random.Below(26));
 }
 
@@ -74,10 +83,13 @@ std::string TieGroupValue(std::uint32_t group)
     if (group == 0)
         return "PWR_MAIN";
     switch (group % 3) {
-    case 0: return "AGND_TIE" + std::to_string(group);
-    case 1: return "TIE_ANALOG_REF_" + std::to_string(group);
-    default: return "NT" + std::to_string(group);
+    case 0:
+        return "AGND_TIE" + std::to_string(group);
+    case 1:
+        return "TIE_ANALOG_REF_" + std::to_string(group);
+    default:
+        return "NT" + std::to_string(group);
     }
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -17,4 +17,4 @@ std::string SignalNetName(std::uint32_t number, Random& random);
 // The TieNet value shared by the nets of tie group `group`; some are long.
 std::string TieGroupValue(std::uint32_t group);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -66,4 +66,4 @@ void OutputFile::Fail(const char* what) const
     throw std::runtime_error(partPath_.string() + ": " + what + ": " + std::strerror(errno));
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

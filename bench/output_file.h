@@ -60,4 +60,4 @@ private:
     std::size_t used_ = 0;
 };
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -231,9 +231,10 @@ private:
     {
         out_ << "  (pcbDesignHeader\n    (workspaceSize 1000.0 mm 1000.0 mm)\n    (designInfo\n"
                 "      (fieldSet \"(Default)\"\n";
-        const std::pair<std::string_view, const std::string*> fields[] = {
-            {"Title", &board_.title}, {"Author", &board_.engineer}, {"Revision", &board_.revision},
-            {"Drawing Number", &board_.drawingNumber}};
+        const std::pair<std::string_view, const std::string*> fields[] = {{"Title", &board_.title},
+                                                                          {"Author", &board_.engineer},
+                                                                          {"Revision", &board_.revision},
+                                                                          {"Drawing Number", &board_.drawingNumber}};
         for (const auto& [name, value] : fields) {
             out_ << "        (fieldDef ";
             PutString(name);
@@ -321,11 +322,11 @@ private:
     std::string fileName_;
 };
 
-} // namespace
+}  // namespace
 
 std::uintmax_t WritePcadDesign(const SyntheticBoard& board, PcadUnits units, const std::filesystem::path& file)
 {
     return PcadWriter(board, units, file).Write();
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

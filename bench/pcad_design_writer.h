@@ -17,4 +17,4 @@ enum class PcadUnits { Millimetres, Mils };
 // returns the file size. Throws std::runtime_error.
 std::uintmax_t WritePcadDesign(const SyntheticBoard& board, PcadUnits units, const std::filesystem::path& file);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

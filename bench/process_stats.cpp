@@ -43,7 +43,7 @@ std::string ReadAll(int descriptor)
     }
 }
 
-} // namespace
+}  // namespace
 
 std::int64_t PeakResidentKib()
 {
@@ -103,10 +103,10 @@ ProcessRun RunProcess(const std::vector<std::string>& arguments, const std::vect
             SystemFailure("cannot wait for " + arguments.front());
     run.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                     static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+        static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
     run.peakKib = usage.ru_maxrss;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return run;
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

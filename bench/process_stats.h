@@ -15,11 +15,11 @@ std::int64_t PeakResidentKib();
 bool ResetPeakResident();
 
 struct ProcessRun {
-    int exitCode = -1;            // the exit status, or 128 + signal
-    double wallSeconds = 0;       // from the start to the end of the process
-    double cpuSeconds = 0;        // its processor time, user and system
-    std::int64_t peakKib = 0;     // peak resident memory (the kernel's ru_maxrss)
-    std::string output;           // everything it wrote to standard output
+    int exitCode = -1;         // the exit status, or 128 + signal
+    double wallSeconds = 0;    // from the start to the end of the process
+    double cpuSeconds = 0;     // its processor time, user and system
+    std::int64_t peakKib = 0;  // peak resident memory (the kernel's ru_maxrss)
+    std::string output;        // everything it wrote to standard output
 };
 
 // Runs a program with the given arguments (the first is the program) and
@@ -27,4 +27,4 @@ struct ProcessRun {
 // waits for it. Throws std::runtime_error when it cannot be started.
 ProcessRun RunProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& extraEnvironment);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -34,10 +34,7 @@ public:
     }
 
     // A number in [0, n); n must be positive.
-    std::uint32_t Below(std::uint32_t n) noexcept
-    {
-        return static_cast<std::uint32_t>(((Next() >> 32) * n) >> 32);
-    }
+    std::uint32_t Below(std::uint32_t n) noexcept { return static_cast<std::uint32_t>(((Next() >> 32) * n) >> 32); }
 
     // A number in [low, high].
     std::int32_t Between(std::int32_t low, std::int32_t high) noexcept
@@ -54,4 +51,4 @@ private:
     std::uint64_t state_[4];
 };
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -43,10 +43,11 @@ double Mib(double kib)
 
 void PrintDesigns(const SuiteResult& result, std::FILE* out)
 {
-    std::fprintf(out, "Times are wall clock, with processor time (user and system) in brackets; the best of the runs.\n\n"
-                      "| Design | Pads | Design file MiB | Load s | Export s | Test records | Records/s | Netlist MiB "
-                      "| Floor s | Export / floor | Peak MiB (export) | Digest |\n"
-                      "|---|--:|--:|--:|--:|--:|--:|--:|--:|--:|--:|---|\n");
+    std::fprintf(out,
+                 "Times are wall clock, with processor time (user and system) in brackets; the best of the runs.\n\n"
+                 "| Design | Pads | Design file MiB | Load s | Export s | Test records | Records/s | Netlist MiB "
+                 "| Floor s | Export / floor | Peak MiB (export) | Digest |\n"
+                 "|---|--:|--:|--:|--:|--:|--:|--:|--:|--:|--:|---|\n");
     for (const DesignMeasure& design : result.designs) {
         const ProbeResult& best = design.best;
         const auto records = static_cast<double>(best.padRecords + best.viaRecords);
@@ -99,7 +100,7 @@ void PrintTargets(const SuiteResult& result, std::FILE* out)
             const double growth = best.exportSeconds / medium->best.exportSeconds;
             PrintTarget(out, "export of 1M pads at most 12 times 100k", Format("%.1f times", growth), growth <= 12.0);
             const double loadGrowth = (best.loadSeconds + best.openSeconds) /
-                                      (medium->best.loadSeconds + medium->best.openSeconds);
+                (medium->best.loadSeconds + medium->best.openSeconds);
             PrintTarget(out, "load of 1M pads at most 12 times 100k", Format("%.1f times", loadGrowth),
                         loadGrowth <= 12.0);
         }
@@ -121,7 +122,7 @@ void PrintTargets(const SuiteResult& result, std::FILE* out)
                 !result.digestChanged);
 }
 
-} // namespace
+}  // namespace
 
 void PrintReport(const SuiteResult& result, std::FILE* out)
 {
@@ -131,18 +132,16 @@ void PrintReport(const SuiteResult& result, std::FILE* out)
         std::fprintf(out,
                      "Whole command `%s %s`: exit status %d, %.2f s wall (%.2f s processor), peak %.0f MiB, "
                      "netlist digest %s.\n\n",
-                     command.arguments[0].c_str(), command.arguments[1].c_str(), command.exitCode,
-                     command.wallSeconds, command.cpuSeconds, Mib(static_cast<double>(command.peakKib)),
-                     command.digestNote.c_str());
+                     command.arguments[0].c_str(), command.arguments[1].c_str(), command.exitCode, command.wallSeconds,
+                     command.cpuSeconds, Mib(static_cast<double>(command.peakKib)), command.digestNote.c_str());
     }
     for (const CommandMeasure& check : result.checks) {
-        std::fprintf(out,
-                     "Whole check `%s %s %s`: exit status %d (%s), %.2f s wall (%.2f s processor), peak %.0f MiB.\n\n",
-                     check.arguments[0].c_str(), check.arguments[1].c_str(), check.arguments[2].c_str(),
-                     check.exitCode, check.digestNote.c_str(), check.wallSeconds, check.cpuSeconds,
-                     Mib(static_cast<double>(check.peakKib)));
+        std::fprintf(
+            out, "Whole check `%s %s %s`: exit status %d (%s), %.2f s wall (%.2f s processor), peak %.0f MiB.\n\n",
+            check.arguments[0].c_str(), check.arguments[1].c_str(), check.arguments[2].c_str(), check.exitCode,
+            check.digestNote.c_str(), check.wallSeconds, check.cpuSeconds, Mib(static_cast<double>(check.peakKib)));
     }
     PrintTargets(result, out);
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

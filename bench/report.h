@@ -10,4 +10,4 @@ namespace nodewick::bench {
 // targets, met or missed, as Markdown.
 void PrintReport(const SuiteResult& result, std::FILE* out);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -25,7 +25,19 @@ constexpr std::int32_t kSmallestArea = 60 * kDbPerMm;
 
 // Supply nets, in the order they are made; the rail weights say how often a
 // chip or a decoupling capacitor hangs on each.
-enum Supply : std::uint32_t { kGnd, kVcc, k3V3, k1V8, k5V, kMinus12V, kCore, kIo, kShield, kBackplane12V, kSupplyCount };
+enum Supply : std::uint32_t {
+    kGnd,
+    kVcc,
+    k3V3,
+    k1V8,
+    k5V,
+    kMinus12V,
+    kCore,
+    kIo,
+    kShield,
+    kBackplane12V,
+    kSupplyCount
+};
 constexpr std::array<std::string_view, kSupplyCount> kSupplyNames = {
     "GND", "VCC", "+3V3", "+1V8", "+5V", "-12V", "VCC_CORE_0V9", "VCCIO_2V5", "SHIELD", "+12V_BACKPLANE_MAIN"};
 constexpr std::array<std::pair<Supply, std::uint32_t>, 6> kRailWeights = {
@@ -46,10 +58,20 @@ std::pair<std::int32_t, std::int32_t> PlacePoint(std::int32_t x, std::int32_t y,
     std::int32_t turnedX = x;
     std::int32_t turnedY = y;
     switch (rotation) {
-    case 0: break;
-    case 900: turnedX = -y; turnedY = x; break;
-    case 1800: turnedX = -x; turnedY = -y; break;
-    case 2700: turnedX = y; turnedY = -x; break;
+    case 0:
+        break;
+    case 900:
+        turnedX = -y;
+        turnedY = x;
+        break;
+    case 1800:
+        turnedX = -x;
+        turnedY = -y;
+        break;
+    case 2700:
+        turnedX = y;
+        turnedY = -x;
+        break;
     default: {
         const double angle = rotation / 10.0 * std::numbers::pi / 180.0;
         turnedX = RoundToDb(x * std::cos(angle) - y * std::sin(angle));
@@ -106,7 +128,7 @@ std::int32_t DrawViaStyle(Random& random)
 
 class BoardBuilder {
 public:
-    explicit BoardBuilder(const BoardSpec& spec) : spec_(spec), random_(spec.seed) {}
+    explicit BoardBuilder(const BoardSpec& spec) : spec_(spec), random_(spec.seed) { }
 
     SyntheticBoard Build()
     {
@@ -183,14 +205,18 @@ private:
 
     std::int32_t DrawRotation(PackageKind kind)
     {
-        const std::uint32_t oddPerMille =
-            (kind == PackageKind::Resistor || kind == PackageKind::Capacitor) ? 100 : kind == PackageKind::Chip ? 40 : 0;
+        const std::uint32_t oddPerMille = (kind == PackageKind::Resistor || kind == PackageKind::Capacitor) ? 100
+            : kind == PackageKind::Chip                                                                     ? 40
+                                                                                                            : 0;
         if (random_.PerMille(oddPerMille))
             return kOddRotations[random_.Below(kOddRotations.size())];
         return static_cast<std::int32_t>(random_.Below(4)) * 900;
     }
 
-    std::int32_t DrawCoordinate() { return kMargin + static_cast<std::int32_t>(random_.Below(static_cast<std::uint32_t>(area_))); }
+    std::int32_t DrawCoordinate()
+    {
+        return kMargin + static_cast<std::int32_t>(random_.Below(static_cast<std::uint32_t>(area_)));
+    }
 
     void PlaceComponents(std::int64_t componentPads)
     {
@@ -217,7 +243,9 @@ private:
     void ConnectPins(std::uint32_t component, const Package& package)
     {
         const auto count = static_cast<std::uint32_t>(package.pads.size());
-        auto toSupply = [&](std::uint32_t pad, Supply supply) { board_.nets[supply].nodes.push_back({component, pad}); };
+        auto toSupply = [&](std::uint32_t pad, Supply supply) {
+            board_.nets[supply].nodes.push_back({component, pad});
+        };
         auto toSignal = [&](std::uint32_t pad) { signalPins_.push_back({component, pad}); };
         switch (package.kind) {
         case PackageKind::Capacitor:
@@ -393,7 +421,8 @@ private:
         auto& nets = board_.nets;
         for (std::size_t i = nets.size(); i > 1; --i)
             std::swap(nets[i - 1], nets[random_.Below(static_cast<std::uint32_t>(i))]);
-        const auto withPads = std::find_if(nets.begin(), nets.end(), [](const SynthNet& net) { return !net.nodes.empty(); });
+        const auto withPads = std::find_if(nets.begin(), nets.end(),
+                                           [](const SynthNet& net) { return !net.nodes.empty(); });
         if (withPads != nets.end())
             std::iter_swap(nets.begin(), withPads);
     }
@@ -409,7 +438,7 @@ private:
     std::size_t signalNetEnd_ = 0;
 };
 
-} // namespace
+}  // namespace
 
 std::int64_t SyntheticBoard::PadCount() const
 {
@@ -423,7 +452,8 @@ BoardPad SyntheticBoard::PadOf(NodeRef node) const
 {
     if (node.component == NodeRef::kFree) {
         const FreePad& pad = freePads[node.pad];
-        return {.refDes = {}, .pin = {}, .style = pad.style, .x = pad.x, .y = pad.y, .rotation = 0, .flip = pad.flipped};
+        return {
+            .refDes = {}, .pin = {}, .style = pad.style, .x = pad.x, .y = pad.y, .rotation = 0, .flip = pad.flipped};
     }
     const Placement& component = components[node.component];
     const PackagePad& pad = packages[component.package].pads[node.pad];
@@ -460,4 +490,4 @@ BoardCounts CountBoard(const SyntheticBoard& board)
     return counts;
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -140,4 +140,4 @@ struct BoardCounts {
 
 BoardCounts CountBoard(const SyntheticBoard& board);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

@@ -16,8 +16,7 @@ double WriteFloorSeconds(const std::filesystem::path& folder, std::uintmax_t byt
 {
     // Test-record-like lines, so the buffer is not a run of one byte.
     std::vector<char> buffer(static_cast<std::size_t>(bytes));
-    static constexpr char kLine[] =
-        "327NET1234          R1234 -1             A01X 012345Y 005000X0600Y0200R90  S1\r\n";
+    static constexpr char kLine[] = "327NET1234          R1234 -1             A01X 012345Y 005000X0600Y0200R90  S1\r\n";
     for (std::size_t i = 0; i < buffer.size(); ++i)
         buffer[i] = kLine[i % (sizeof kLine - 1)];
 
@@ -39,4 +38,4 @@ double WriteFloorSeconds(const std::filesystem::path& folder, std::uintmax_t byt
     return best;
 }
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

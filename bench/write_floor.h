@@ -11,4 +11,4 @@ namespace nodewick::bench {
 // file is removed afterwards. Throws std::runtime_error on a file error.
 double WriteFloorSeconds(const std::filesystem::path& folder, std::uintmax_t bytes, int tries = 3);
 
-} // namespace nodewick::bench
+}  // namespace nodewick::bench

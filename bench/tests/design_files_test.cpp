@@ -31,13 +31,22 @@ design::Design Expected(const SyntheticBoard& board)
         for (const NodeRef& node : net.nodes) {
             const BoardPad pad = board.PadOf(node);
             const bool bottomPart = node.component != NodeRef::kFree && board.components[node.component].bottom;
-            expected.nodes.push_back({.refDes = std::string(pad.refDes), .pin = std::string(pad.pin),
-                                      .padStyle = pad.style, .x = pad.x, .y = pad.y, .flip = pad.flip ? 1 : 0,
-                                      .rotation = pad.rotation, .componentSide = bottomPart ? 1 : 0});
+            expected.nodes.push_back({.refDes = std::string(pad.refDes),
+                                      .pin = std::string(pad.pin),
+                                      .padStyle = pad.style,
+                                      .x = pad.x,
+                                      .y = pad.y,
+                                      .flip = pad.flip ? 1 : 0,
+                                      .rotation = pad.rotation,
+                                      .componentSide = bottomPart ? 1 : 0});
         }
         for (const SynthVia& via : net.vias)
-            expected.items.push_back({.type = dbx::kItemTypeVia, .x = via.x, .y = via.y, .viaStyle = via.style,
-                                      .rotation = via.rotation, .flip = via.flipped ? 1 : 0});
+            expected.items.push_back({.type = dbx::kItemTypeVia,
+                                      .x = via.x,
+                                      .y = via.y,
+                                      .viaStyle = via.style,
+                                      .rotation = via.rotation,
+                                      .flip = via.flipped ? 1 : 0});
         design.nets.push_back(std::move(expected));
     }
     return design;
@@ -115,7 +124,7 @@ void ExpectSameStyles(const std::vector<SynthStyle>& expected, const std::vector
 
 class GeneratedFiles : public ::testing::Test {
 protected:
-    GeneratedFiles() : board(GenerateBoard(kSpec)), expected(Expected(board)) {}
+    GeneratedFiles() : board(GenerateBoard(kSpec)), expected(Expected(board)) { }
 
     std::string write(DesignFormat format, const std::string& name)
     {
@@ -174,5 +183,5 @@ TEST_F(GeneratedFiles, PcadDesignInMilsReadsAsTheBoard)
     ExpectSameStyles(board.viaStyles, loaded.design.viaStyles);
 }
 
-} // namespace
-} // namespace nodewick::bench
+}  // namespace
+}  // namespace nodewick::bench

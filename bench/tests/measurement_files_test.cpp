@@ -21,10 +21,10 @@ TEST(LengthText, WritesMillimetresExactlyAndMilsToFourDecimals)
         const char* mils;
     } cases[] = {
         {0, "0.0", "0.0"},
-        {60000, "0.6", "23.622"},         // 23.62204... mil
+        {60000, "0.6", "23.622"},  // 23.62204... mil
         {-127000, "-1.27", "-50.0"},
         {63500, "0.635", "25.0"},
-        {1, "0.00001", "0.0004"},         // 0.000394 mil, rounded up
+        {1, "0.00001", "0.0004"},  // 0.000394 mil, rounded up
         {89500000, "895.0", "35236.2205"},
     };
     for (const auto& c : cases) {
@@ -93,5 +93,5 @@ TEST_F(Files, DigestStoreNamesTheFileAndLineOfABadEntry)
     }
 }
 
-} // namespace
-} // namespace nodewick::bench
+}  // namespace
+}  // namespace nodewick::bench

@@ -14,7 +14,7 @@ namespace {
 bool IsSupplyName(const std::string& name)
 {
     return name == "GND" || name == "VCC" || name.starts_with('+') || name.starts_with('-') ||
-           name.starts_with("VCC") || name == "SHIELD";
+        name.starts_with("VCC") || name == "SHIELD";
 }
 
 TEST(SyntheticBoard, HasExactlyTheAskedPadCount)
@@ -69,7 +69,8 @@ TEST_F(TenThousandPads, NetsHaveUniqueNamesAndSignalNetsTwoTo200Pads)
 TEST_F(TenThousandPads, HasLargeSupplyNetsLongNamesAndTieGroups)
 {
     const BoardCounts counts = CountBoard(*board);
-    const auto gnd = std::find_if(board->nets.begin(), board->nets.end(), [](const SynthNet& n) { return n.name == "GND"; });
+    const auto gnd = std::find_if(board->nets.begin(), board->nets.end(),
+                                  [](const SynthNet& n) { return n.name == "GND"; });
     ASSERT_NE(gnd, board->nets.end());
     EXPECT_GT(gnd->nodes.size(), 1000u);
     EXPECT_GT(counts.longNames * 10, counts.nets * 3);
@@ -133,7 +134,9 @@ TEST(SyntheticBoard, KeepsEveryLocationWithinSixOutputDigitsOnAMillionPads)
 TEST(SyntheticBoard, PlacesFootprintPadsTurnedThenMirroredOnTheBottom)
 {
     SyntheticBoard board;
-    board.packages.push_back({.name = "P", .refPrefix = "U", .kind = PackageKind::Chip,
+    board.packages.push_back({.name = "P",
+                              .refPrefix = "U",
+                              .kind = PackageKind::Chip,
                               .pads = {{.x = 100, .y = 0, .style = 0, .rotation = 900, .flipped = false, .pin = "1"},
                                        {.x = 0, .y = 50, .style = 0, .rotation = 0, .flipped = true, .pin = "2"}}});
     board.components.push_back({.package = 0, .refDes = "U1", .x = 1000, .y = 2000, .rotation = 900, .bottom = true});
@@ -150,5 +153,5 @@ TEST(SyntheticBoard, PlacesFootprintPadsTurnedThenMirroredOnTheBottom)
     EXPECT_EQ(second.pin, "2");
 }
 
-} // namespace
-} // namespace nodewick::bench
+}  // namespace
+}  // namespace nodewick::bench

@@ -56,13 +56,13 @@ std::string Summary(const check::Netlist& netlist, const Options& options)
     const std::size_t errors = netlist.findings.count(check::Severity::Error);
     const std::size_t warnings = netlist.findings.count(check::Severity::Warning);
     std::string summary = options.netlist + ": " + std::to_string(netlist.records.size()) + " test records, " +
-                          std::to_string(netlist.netNames.size()) + " nets";
+        std::to_string(netlist.netNames.size()) + " nets";
     if (options.design)
         summary += ", checked against " + *options.design;
     if (errors == 0 && warnings == 0)
         return summary + ": no findings";
     return summary + ": " + std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
-           std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings");
+        std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings");
 }
 
 int Check(const Options& options)
@@ -81,7 +81,7 @@ int Check(const Options& options)
     return netlist.findings.empty() ? kClean : kFindings;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -49,8 +49,8 @@ void ProbeViaStyles(dbx::Dbx& dbx, dbx::DbxContext& context, std::ostream& out)
     std::int32_t id = 0;
     dbx::DbxStatus status = dbx.TGetViaStyle(context, id, style);
     for (; status == dbx::status::kSuccess; status = dbx.TGetViaStyle(context, ++id, style))
-        out << "  via style " << id << ' ' << Quoted(style.name.field()) << " hole " << style.holeDiameter
-            << " layers " << style.startLayer << '-' << style.endLayer << " plated " << style.isHolePlated << '\n';
+        out << "  via style " << id << ' ' << Quoted(style.name.field()) << " hole " << style.holeDiameter << " layers "
+            << style.startLayer << '-' << style.endLayer << " plated " << style.isHolePlated << '\n';
     Status(out, "via styles end with", status);
 }
 
@@ -60,8 +60,8 @@ void ProbeNodes(dbx::Dbx& dbx, dbx::DbxContext& context, std::int32_t netId, std
     dbx::DbxStatus status = dbx.TGetFirstNetNode(context, netId, node);
     for (int shown = 0; status == dbx::status::kSuccess && shown < kNodesShown; ++shown) {
         out << "    node type " << node.itemType << " component " << Quoted(node.pad.refDes.field()) << " pin "
-            << Quoted(node.pad.pinDes.field()) << " at " << node.pad.x << ',' << node.pad.y << " flip "
-            << node.pad.flip << " side " << node.component.side << " pad style " << node.pad.padStyleId << '\n';
+            << Quoted(node.pad.pinDes.field()) << " at " << node.pad.x << ',' << node.pad.y << " flip " << node.pad.flip
+            << " side " << node.component.side << " pad style " << node.pad.padStyleId << '\n';
         status = dbx.TGetNextNetNode(context, node);
     }
     if (status != dbx::status::kSuccess)
@@ -94,7 +94,7 @@ void ProbeNets(dbx::Dbx& dbx, dbx::DbxContext& context, std::ostream& out)
     Status(out, "nets end with", status);
 }
 
-} // namespace
+}  // namespace
 
 dbx::DbxStatus ProbeDbx(dbx::Dbx& dbx, std::ostream& out)
 {
@@ -111,4 +111,4 @@ dbx::DbxStatus ProbeDbx(dbx::Dbx& dbx, std::ostream& out)
     return opened;
 }
 
-} // namespace nodewick::cli
+}  // namespace nodewick::cli

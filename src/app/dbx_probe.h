@@ -14,4 +14,4 @@ namespace nodewick::cli {
 // status of opening it.
 dbx::DbxStatus ProbeDbx(dbx::Dbx& dbx, std::ostream& out);
 
-} // namespace nodewick::cli
+}  // namespace nodewick::cli

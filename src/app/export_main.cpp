@@ -85,7 +85,7 @@ void Complain(std::string_view message)
 // second, and is rewritten at most five times a second.
 class ProgressLine {
 public:
-    explicit ProgressLine(bool wanted) : wanted_(wanted && ::isatty(STDERR_FILENO) == 1) {}
+    explicit ProgressLine(bool wanted) : wanted_(wanted && ::isatty(STDERR_FILENO) == 1) { }
     ~ProgressLine() { clear(); }
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
@@ -325,7 +325,7 @@ int Run(const Options& options)
     return worst;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -347,7 +347,8 @@ int main(int argc, char** argv)
 #endif
     app.add_flag("--dbx-probe", options.dbxProbe,
                  "Print what the DBX interface returns for the open design, and write nothing");
-    app.add_option("--units", options.units, "Output units")->check(CLI::IsMember({"mils", "mm"}))
+    app.add_option("--units", options.units, "Output units")
+        ->check(CLI::IsMember({"mils", "mm"}))
         ->capture_default_str();
     app.add_flag("--no-tie", options.noTie, "Write tied nets under their own names, not their tie name");
     app.add_option("--offset", options.offset,

@@ -97,14 +97,14 @@ std::string KnownLayers(const std::vector<std::string>& layerList)
     return names.empty() ? "none" : names;
 }
 
-} // namespace
+}  // namespace
 
 std::pair<std::string, std::string> OffsetTexts(std::string_view option, exporter::Units units)
 {
     const std::vector<std::string_view> parts = CommaSeparated(option);
     if (parts.size() != 2)
-        throw OptionError("--offset: give X and Y separated by one comma, as in 12.5,-3 (got \"" +
-                          std::string(option) + "\")");
+        throw OptionError("--offset: give X and Y separated by one comma, as in 12.5,-3 (got \"" + std::string(option) +
+                          "\")");
     std::pair<std::string, std::string> texts{std::string(parts[0]), std::string(parts[1])};
     CheckOffset(texts.first, 'X', units);
     CheckOffset(texts.second, 'Y', units);
@@ -124,7 +124,7 @@ std::vector<std::string> ReorderedLayers(const std::vector<std::string>& layerLi
                                            [&](const std::string& entry) { return Names(entry, token); });
             throw OptionError(named ? "--layers: the layer \"" + std::string(token) + "\" is named twice"
                                     : "--layers: no layer \"" + std::string(token) +
-                                          "\" in the layer list; the layers are " + KnownLayers(layerList));
+                                      "\" in the layer list; the layers are " + KnownLayers(layerList));
         }
         taken[*found] = true;
         ordered.push_back(layerList[*found]);
@@ -136,4 +136,4 @@ std::vector<std::string> ReorderedLayers(const std::vector<std::string>& layerLi
     return ordered;
 }
 
-} // namespace nodewick::cli
+}  // namespace nodewick::cli

@@ -31,4 +31,4 @@ std::pair<std::string, std::string> OffsetTexts(std::string_view option, exporte
 // current order. An unknown or repeated layer is refused.
 std::vector<std::string> ReorderedLayers(const std::vector<std::string>& layerList, std::string_view option);
 
-} // namespace nodewick::cli
+}  // namespace nodewick::cli

@@ -21,4 +21,4 @@ std::string JsonSummary(const std::string& design, const exporter::ExportResult&
     return summary.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
-} // namespace nodewick::cli
+}  // namespace nodewick::cli

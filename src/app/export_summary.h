@@ -13,4 +13,4 @@ namespace nodewick::cli {
 // byte that cannot be read.
 std::string JsonSummary(const std::string& design, const exporter::ExportResult& result, const std::string& error);
 
-} // namespace nodewick::cli
+}  // namespace nodewick::cli

@@ -22,14 +22,13 @@ std::string ReadAll(int descriptor)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            throw std::runtime_error("Cannot read the design from standard input: " +
-                                     exporter::SystemReason(errno));
+            throw std::runtime_error("Cannot read the design from standard input: " + exporter::SystemReason(errno));
         }
         content.append(block, static_cast<std::size_t>(got));
     }
 }
 
-} // namespace
+}  // namespace
 
 StandardInputCopy::StandardInputCopy()
 {
@@ -55,4 +54,4 @@ StandardInputCopy::~StandardInputCopy()
     std::filesystem::remove_all(folder_, ignored);
 }
 
-} // namespace nodewick::cli
+}  // namespace nodewick::cli

@@ -89,7 +89,7 @@ std::optional<Arguments> ParseArguments(int argc, char** argv)
     return arguments;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

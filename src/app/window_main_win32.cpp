@@ -59,7 +59,7 @@ std::unique_ptr<dbx::Dbx> OpenEditor(const Arguments& arguments, std::vector<std
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -25,7 +25,7 @@ void HandleMessagesFor(DWORD milliseconds)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool SaveScreenshot(void* handle, const std::string& file)
 {
@@ -77,4 +77,4 @@ bool SaveScreenshot(void* handle, const std::string& file)
     return true;
 }
 
-} // namespace nodewick::app
+}  // namespace nodewick::app

@@ -10,4 +10,4 @@ namespace nodewick::app {
 // file cannot be written.
 bool SaveScreenshot(void* window, const std::string& file);
 
-} // namespace nodewick::app
+}  // namespace nodewick::app

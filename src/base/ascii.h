@@ -33,4 +33,4 @@ inline std::string LowerCase(std::string_view text)
     return folded;
 }
 
-} // namespace nodewick
+}  // namespace nodewick

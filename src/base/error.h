@@ -39,4 +39,4 @@ public:
     using Error::Error;
 };
 
-} // namespace nodewick
+}  // namespace nodewick

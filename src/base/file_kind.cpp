@@ -27,4 +27,4 @@ std::string_view NonRegularKind(mode_t mode) noexcept
     return "not a regular file";
 }
 
-} // namespace nodewick
+}  // namespace nodewick

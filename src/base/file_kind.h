@@ -11,4 +11,4 @@ namespace nodewick {
 // so every file Nodewick reads or replaces must be a regular file.
 std::string_view NonRegularKind(mode_t mode) noexcept;
 
-} // namespace nodewick
+}  // namespace nodewick

@@ -50,13 +50,13 @@ const char* KindOf(unsigned mode) noexcept
     throw FileError(path.string() + ": " + what);
 }
 
-} // namespace
+}  // namespace
 
 RegularFile::RegularFile(const std::filesystem::path& path) : path_(path), descriptor_(OpenForReading(path))
 {
     if (descriptor_ < 0)
         Fail(path_, std::string("cannot open the file: ") + std::strerror(errno));
-    struct stat status {};
+    struct stat status { };
     if (::fstat(descriptor_, &status) != 0) {
         const int error = errno;
         ::close(descriptor_);
@@ -64,8 +64,9 @@ RegularFile::RegularFile(const std::filesystem::path& path) : path_(path), descr
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(descriptor_);
-        Fail(path_, std::string("this is ") + KindOf(static_cast<unsigned>(status.st_mode)) +
-                        ", not a regular file; only a regular file is read");
+        Fail(path_,
+             std::string("this is ") + KindOf(static_cast<unsigned>(status.st_mode)) +
+                 ", not a regular file; only a regular file is read");
     }
     size_ = static_cast<std::uint64_t>(status.st_size);
 }
@@ -105,4 +106,4 @@ std::string ReadWholeFile(const std::filesystem::path& path)
     return content;
 }
 
-} // namespace nodewick
+}  // namespace nodewick

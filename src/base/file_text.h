@@ -34,4 +34,4 @@ private:
 // The whole content of a regular file. Throws FileError.
 std::string ReadWholeFile(const std::filesystem::path& path);
 
-} // namespace nodewick
+}  // namespace nodewick

@@ -36,7 +36,7 @@ int ErrnoOf(DWORD error) noexcept
     }
 }
 
-} // namespace
+}  // namespace
 
 // std::rename refuses an existing target on Windows; MoveFileEx replaces it,
 // and write-through returns only once the move is on the disk.
@@ -53,4 +53,4 @@ int RenameReplacing(const std::string& from, const std::string& to) noexcept
 }
 #endif
 
-} // namespace nodewick
+}  // namespace nodewick

@@ -10,4 +10,4 @@ namespace nodewick {
 // failed (on Windows the system's error mapped to the nearest errno value).
 int RenameReplacing(const std::string& from, const std::string& to) noexcept;
 
-} // namespace nodewick
+}  // namespace nodewick

@@ -72,7 +72,7 @@ int CompareWithHalf(const DecimalProduct& product, std::size_t places) noexcept
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Decimal> ParseDecimal(std::string_view text) noexcept
 {
@@ -142,4 +142,4 @@ std::int64_t DivideRoundHalfEven(std::int64_t value, std::int64_t divisor) noexc
     return quotient;
 }
 
-} // namespace nodewick
+}  // namespace nodewick

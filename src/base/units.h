@@ -36,4 +36,4 @@ std::optional<std::int32_t> ToDatabaseUnits(const Decimal& value, std::int64_t u
 // value / divisor rounded the same way, exactly. divisor > 0.
 std::int64_t DivideRoundHalfEven(std::int64_t value, std::int64_t divisor) noexcept;
 
-} // namespace nodewick
+}  // namespace nodewick

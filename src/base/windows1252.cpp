@@ -56,7 +56,7 @@ char32_t DecodeOne(std::string_view utf8, std::size_t& at)
     return character;
 }
 
-} // namespace
+}  // namespace
 
 char32_t Windows1252Character(unsigned char byte) noexcept
 {
@@ -91,12 +91,12 @@ std::string Utf8ToWindows1252(std::string_view utf8)
             throw Error("the text holds a NUL character (U+0000), which would end a DBX text field");
         const std::optional<unsigned char> byte = Windows1252Byte(character);
         if (!byte) {
-            throw Error("the character " + CodePoint(character) + " \"" +
-                                    std::string(utf8.substr(start, at - start)) + "\" is not in Windows-1252");
+            throw Error("the character " + CodePoint(character) + " \"" + std::string(utf8.substr(start, at - start)) +
+                        "\" is not in Windows-1252");
         }
         bytes.push_back(static_cast<char>(*byte));
     }
     return bytes;
 }
 
-} // namespace nodewick
+}  // namespace nodewick

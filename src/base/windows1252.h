@@ -26,4 +26,4 @@ std::optional<unsigned char> Windows1252Byte(char32_t character) noexcept;
 // place.
 std::string Utf8ToWindows1252(std::string_view utf8);
 
-} // namespace nodewick
+}  // namespace nodewick

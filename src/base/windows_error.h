@@ -8,4 +8,4 @@ namespace nodewick {
 // final full stop and line end; "error N" when Windows has none. Windows only.
 std::string WindowsErrorText(unsigned long error);
 
-} // namespace nodewick
+}  // namespace nodewick

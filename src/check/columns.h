@@ -11,7 +11,7 @@ namespace nodewick::check {
 
 class Columns {
 public:
-    explicit Columns(std::string_view line) noexcept : line_(line) {}
+    explicit Columns(std::string_view line) noexcept : line_(line) { }
 
     std::string_view line() const noexcept { return line_; }
     int width() const noexcept { return static_cast<int>(line_.size()); }
@@ -68,4 +68,4 @@ inline std::string_view Trim(std::string_view text) noexcept
     return TrimRight(text);
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -16,10 +16,14 @@ constexpr double kReach = 1.0 + 1e-9;
 std::string SideName(Side side)
 {
     switch (side) {
-    case Side::Both: return "both sides";
-    case Side::Top: return "the top side";
-    case Side::Bottom: return "the bottom side";
-    case Side::Inner: return "an inner layer";
+    case Side::Both:
+        return "both sides";
+    case Side::Top:
+        return "the top side";
+    case Side::Bottom:
+        return "the bottom side";
+    case Side::Inner:
+        return "an inner layer";
     }
     return {};
 }
@@ -50,10 +54,13 @@ std::int32_t BottomAccess(const Netlist& netlist, const DesignPoints& design)
 class Comparison {
 public:
     Comparison(Netlist& netlist, const DesignPoints& design)
-        : netlist_(netlist), design_(design), findings_(netlist.findings),
+        : netlist_(netlist),
+          design_(design),
+          findings_(netlist.findings),
           divisor_(DatabaseUnitsPerNetlistUnit(netlist.unitsOrInch())),
           bottom_(BottomAccess(netlist, design)),
-          pointOfRecord_(netlist.records.size(), kNone), recordOfPoint_(design.points.size(), kNone)
+          pointOfRecord_(netlist.records.size(), kNone),
+          recordOfPoint_(design.points.size(), kNone)
     {
         byPlace_.reserve(netlist.records.size());
         for (std::uint32_t r = 0; r < netlist.records.size(); ++r)
@@ -115,7 +122,7 @@ private:
     bool near(const TestRecord& record, double ex, double ey) const
     {
         return std::abs(static_cast<double>(record.x) - ex) <= kReach &&
-               std::abs(static_cast<double>(record.y) - ey) <= kReach;
+            std::abs(static_cast<double>(record.y) - ey) <= kReach;
     }
 
     void take(std::uint32_t pointIndex, std::uint32_t record)
@@ -173,17 +180,19 @@ private:
         const TestRecord& record = netlist_.records[recordIndex];
         const Side side = SideOf(record.access, bottom_);
         if (side == Side::Both && point.side != Side::Both)
-            findings_.error(record.line, 40, name + " is on " + SideName(point.side) +
-                                                 "; this record has it reached from both sides");
+            findings_.error(record.line, 40,
+                            name + " is on " + SideName(point.side) + "; this record has it reached from both sides");
         else if (point.side == Side::Both && side != Side::Both)
-            findings_.warning(record.line, 40, name + " is reached from both sides; this record has it on " +
-                                                   SideName(side) + " only");
+            findings_.warning(record.line, 40,
+                              name + " is reached from both sides; this record has it on " + SideName(side) + " only");
         else if (side != point.side)
-            findings_.error(record.line, 40, name + " is on " + SideName(point.side) + "; this record puts it on " +
-                                                 SideName(side));
+            findings_.error(record.line, 40,
+                            name + " is on " + SideName(point.side) + "; this record puts it on " + SideName(side));
         if (RecordDrilled(record) != point.drilled)
-            findings_.error(record.line, 1, name + (point.drilled ? " is drilled; this record is a surface record"
-                                                                  : " has no hole; this record is a drilled record"));
+            findings_.error(record.line, 1,
+                            name +
+                                (point.drilled ? " is drilled; this record is a surface record"
+                                               : " has no hole; this record is a drilled record"));
     }
 
     void reportExtraRecords()
@@ -192,10 +201,12 @@ private:
             const TestRecord& record = netlist_.records[r];
             if (pointOfRecord_[r] != kNone || record.kind == RecordKind::Tooling)
                 continue;
-            const std::string what = record.isVia() ? std::string("via") : "pad " + std::string(record.refDes) + "-" +
-                                                                             std::string(record.pin);
-            findings_.error(record.line, 42, "the design has no " + what + " at X " + std::to_string(record.x) +
-                                                 " Y " + std::to_string(record.y) + " for this record");
+            const std::string what = record.isVia()
+                ? std::string("via")
+                : "pad " + std::string(record.refDes) + "-" + std::string(record.pin);
+            findings_.error(record.line, 42,
+                            "the design has no " + what + " at X " + std::to_string(record.x) + " Y " +
+                                std::to_string(record.y) + " for this record");
         }
     }
 
@@ -213,8 +224,8 @@ private:
         std::vector<Pairing> pairs;
         for (std::uint32_t point = 0; point < design_.points.size(); ++point)
             if (recordOfPoint_[point] != kNone)
-                pairs.push_back({design_.points[point].net, netlist_.records[recordOfPoint_[point]].net,
-                                 recordOfPoint_[point]});
+                pairs.push_back(
+                    {design_.points[point].net, netlist_.records[recordOfPoint_[point]].net, recordOfPoint_[point]});
         std::sort(pairs.begin(), pairs.end(), [](const Pairing& a, const Pairing& b) {
             return std::tie(a.designNet, a.netlistNet, a.record) < std::tie(b.designNet, b.netlistNet, b.record);
         });
@@ -234,10 +245,11 @@ private:
                     firstRecord = std::min(firstRecord, pairs[i].record);
                     continue;
                 }
-                findings_.error(record.line, 4, PointName(design_.points[pointOfRecord_[pairs[i].record]]) +
-                                                    " belongs to net " + designName + " of the design, whose other " +
-                                                    "test points are in net " + netlist_.netNames[image] +
-                                                    "; this record puts it in net " + netlist_.netNames[record.net]);
+                findings_.error(record.line, 4,
+                                PointName(design_.points[pointOfRecord_[pairs[i].record]]) + " belongs to net " +
+                                    designName + " of the design, whose other " + "test points are in net " +
+                                    netlist_.netNames[image] + "; this record puts it in net " +
+                                    netlist_.netNames[record.net]);
             }
             standsFor[image].emplace_back(firstRecord, pairs[first].designNet);
             first = end;
@@ -294,7 +306,7 @@ private:
     std::uint32_t next_ = 0;  // the record after the last one matched
 };
 
-} // namespace
+}  // namespace
 
 void CompareWithDesign(Netlist& netlist, const DesignPoints& design)
 {
@@ -302,4 +314,4 @@ void CompareWithDesign(Netlist& netlist, const DesignPoints& design)
     netlist.findings.sort();
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -18,4 +18,4 @@ namespace nodewick::check {
 // as it likes, as long as they part the test points the same way.
 void CompareWithDesign(Netlist& netlist, const DesignPoints& design);
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -84,7 +84,7 @@ private:
     std::int32_t divisor_;
 };
 
-} // namespace
+}  // namespace
 
 Side PadSide(bool drilled, std::int32_t startLayer, std::int32_t endLayer, std::int32_t flip) noexcept
 {
@@ -120,4 +120,4 @@ DesignPoints ReadDesignPoints(dbx::Dbx& dbx, dbx::DbxContext& context, NetlistUn
     return design;
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -54,4 +54,4 @@ Side ViaSide(bool drilled, std::int32_t startLayer, std::int32_t endLayer, std::
 // decide whether a pad or via counts as drilled.
 DesignPoints ReadDesignPoints(dbx::Dbx& dbx, dbx::DbxContext& context, NetlistUnits units);
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

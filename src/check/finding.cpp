@@ -19,4 +19,4 @@ void Findings::sort()
     std::stable_sort(list_.begin(), list_.end(), [&](const Finding& a, const Finding& b) { return key(a) < key(b); });
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -45,4 +45,4 @@ private:
     std::vector<Finding> list_;
 };
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

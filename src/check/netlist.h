@@ -92,4 +92,4 @@ struct Netlist {
 
 Side SideOf(std::int32_t access, std::int32_t bottomAccess) noexcept;
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -127,7 +127,7 @@ struct ParameterSeen {
 
 class Reader {
 public:
-    explicit Reader(Netlist& netlist) : netlist_(netlist), findings_(netlist.findings) {}
+    explicit Reader(Netlist& netlist) : netlist_(netlist), findings_(netlist.findings) { }
 
     void read(const std::vector<std::string_view>& lines)
     {
@@ -157,8 +157,9 @@ private:
             }
             const auto [place, added] = aliases_.try_emplace(alias, AliasDeclaration{line, parameter.value});
             if (!added)
-                findings_.error(line, 4, "alias " + alias + " is declared again; line " +
-                                             std::to_string(place->second.line) + " declared it first");
+                findings_.error(line, 4,
+                                "alias " + alias + " is declared again; line " + std::to_string(place->second.line) +
+                                    " declared it first");
         }
     }
 
@@ -166,33 +167,46 @@ private:
     {
         if (endLine_ != 0) {
             if (!Trim(line).empty() && afterEnd_++ == 0)
-                findings_.error(number, 1, "a line after the end record 999 of line " + std::to_string(endLine_) +
-                                               ": 999 must be the last line");
+                findings_.error(number, 1,
+                                "a line after the end record 999 of line " + std::to_string(endLine_) +
+                                    ": 999 must be the last line");
             return;
         }
         if (line.size() > kLongestLine)
-            findings_.error(number, kLongestLine + 1, "the line is " + std::to_string(line.size()) +
-                                                         " columns long; a netlist line holds at most 80");
+            findings_.error(number, kLongestLine + 1,
+                            "the line is " + std::to_string(line.size()) +
+                                " columns long; a netlist line holds at most 80");
         if (const std::size_t tab = line.find('\t'); tab != std::string_view::npos)
-            findings_.error(number, static_cast<int>(tab) + 1, "a tab in column " + std::to_string(tab + 1) +
-                                                                   "; the fields are placed by columns, with blanks");
+            findings_.error(number, static_cast<int>(tab) + 1,
+                            "a tab in column " + std::to_string(tab + 1) +
+                                "; the fields are placed by columns, with blanks");
         if (Trim(line).empty()) {
             findings_.warning(number, 1, "a blank line");
             return;
         }
         switch (line[0]) {
-        case 'C': readComment(line); break;
-        case 'P': readParameter(line, number); break;
-        case '3': readRecord(line, number); break;
-        case '9': readEnd(line, number); break;
+        case 'C':
+            readComment(line);
+            break;
+        case 'P':
+            readParameter(line, number);
+            break;
+        case '3':
+            readRecord(line, number);
+            break;
+        case '9':
+            readEnd(line, number);
+            break;
         case ' ':
-            findings_.error(number, 1, "a line that starts with a blank has no record type in column 1; a record "
-                                       "broken onto a second line?");
+            findings_.error(number, 1,
+                            "a line that starts with a blank has no record type in column 1; a record "
+                            "broken onto a second line?");
             break;
         default:
-            findings_.error(number, 1, "'" + std::string(1, line[0]) +
-                                           "' in column 1 starts no record: C (comment), P (parameter), "
-                                           "3 (test record) or 999 (end)");
+            findings_.error(number, 1,
+                            "'" + std::string(1, line[0]) +
+                                "' in column 1 starts no record: C (comment), P (parameter), "
+                                "3 (test record) or 999 (end)");
         }
     }
 
@@ -221,8 +235,9 @@ private:
     {
         const Columns c(line);
         if (!c.blank(2, 3)) {
-            findings_.error(number, c.firstNonBlank(2, 3), "columns 2 and 3 of a parameter line are blank; the keyword "
-                                                            "starts in column 4");
+            findings_.error(number, c.firstNonBlank(2, 3),
+                            "columns 2 and 3 of a parameter line are blank; the keyword "
+                            "starts in column 4");
             return;
         }
         const Parameter parameter = SplitParameter(line);
@@ -262,11 +277,13 @@ private:
         const int column = parameter.valueColumn == 0 ? 4 : parameter.valueColumn;
         netlist_.units = UnitsOf(parameter.value);
         if (!netlist_.units)
-            findings_.error(number, column, "unknown units \"" + Words(parameter.value) +
-                                                "\": CUST, CUST 0 (inch), CUST 1 or SI (millimetre)");
+            findings_.error(number, column,
+                            "unknown units \"" + Words(parameter.value) +
+                                "\": CUST, CUST 0 (inch), CUST 1 or SI (millimetre)");
         if (firstRecordLine_ != 0)
-            findings_.error(number, column, "the units come after the first test record, on line " +
-                                                std::to_string(firstRecordLine_) + ", which they should govern");
+            findings_.error(number, column,
+                            "the units come after the first test record, on line " + std::to_string(firstRecordLine_) +
+                                ", which they should govern");
     }
 
     void readRecord(std::string_view line, std::int64_t number)
@@ -293,8 +310,9 @@ private:
                 findings_.error(number, read.netColumn, "alias " + alias + " is not declared by any P line");
             } else if (declared->second.line > number) {
                 declared->second.used = true;  // reported here, not again as unused
-                findings_.error(number, read.netColumn, "alias " + alias + " is used before its P line, line " +
-                                                            std::to_string(declared->second.line));
+                findings_.error(number, read.netColumn,
+                                "alias " + alias + " is used before its P line, line " +
+                                    std::to_string(declared->second.line));
             } else {
                 declared->second.used = true;
                 name = declared->second.fullName;
@@ -315,8 +333,9 @@ private:
     void readEnd(std::string_view line, std::int64_t number)
     {
         if (!line.starts_with("999")) {
-            findings_.error(number, 1, "'" + std::string(TrimRight(line.substr(0, 3))) +
-                                           "' in columns 1-3 is not the end record 999");
+            findings_.error(number, 1,
+                            "'" + std::string(TrimRight(line.substr(0, 3))) +
+                                "' in columns 1-3 is not the end record 999");
             return;
         }
         if (const int extra = Columns(line).firstNonBlank(4, static_cast<int>(line.size())))
@@ -328,11 +347,13 @@ private:
     void finish()
     {
         if (afterEnd_ > 1)
-            findings_.error(endLine_ + 1, 1, std::to_string(afterEnd_) + " lines follow the end record 999 of line " +
-                                                 std::to_string(endLine_));
+            findings_.error(endLine_ + 1, 1,
+                            std::to_string(afterEnd_) + " lines follow the end record 999 of line " +
+                                std::to_string(endLine_));
         if (!netlist_.ended)
-            findings_.error(0, 0, "no end record 999: the file ends at line " + std::to_string(netlist_.lineCount) +
-                                      " and may be cut short");
+            findings_.error(0, 0,
+                            "no end record 999: the file ends at line " + std::to_string(netlist_.lineCount) +
+                                " and may be cut short");
         if (!parameters_.contains("UNITS"))
             findings_.warning(0, 0, "no UNITS parameter; the coordinates are read as 0.0001 inch (CUST 0)");
         if (!parameters_.contains("VER"))
@@ -354,7 +375,7 @@ private:
     std::int64_t afterEnd_ = 0;
 };
 
-} // namespace
+}  // namespace
 
 std::int32_t Netlist::bottomAccess() const noexcept
 {
@@ -401,4 +422,4 @@ Netlist ReadNetlistFile(const std::filesystem::path& file)
     return ReadNetlist(std::move(text));
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -19,4 +19,4 @@ Netlist ReadNetlist(std::string text);
 // The same from a file. Throws nodewick::FileError when it cannot be read.
 Netlist ReadNetlistFile(const std::filesystem::path& file);
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -40,12 +40,13 @@ void CheckPlaces(Netlist& netlist)
             for (std::size_t earlier = first; earlier < later; ++earlier) {
                 const TestRecord& other = records[order[earlier].record];
                 if (other.net == record.net ||
-                    !SidesMeet(SideOf(record.access, bottom), record.access, SideOf(other.access, bottom), other.access))
+                    !SidesMeet(SideOf(record.access, bottom), record.access, SideOf(other.access, bottom),
+                               other.access))
                     continue;
-                netlist.findings.error(record.line, 42, "a test point of net " + netlist.netNames[record.net] +
-                                                            " at the place and side of line " +
-                                                            std::to_string(other.line) + ", a test point of net " +
-                                                            netlist.netNames[other.net]);
+                netlist.findings.error(record.line, 42,
+                                       "a test point of net " + netlist.netNames[record.net] +
+                                           " at the place and side of line " + std::to_string(other.line) +
+                                           ", a test point of net " + netlist.netNames[other.net]);
                 break;
             }
         }
@@ -53,4 +54,4 @@ void CheckPlaces(Netlist& netlist)
     }
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

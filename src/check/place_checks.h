@@ -13,4 +13,4 @@ void CheckPlaces(Netlist& netlist);
 // Whether a probe on one side can reach both test points.
 bool SidesMeet(Side a, std::int32_t accessA, Side b, std::int32_t accessB) noexcept;
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

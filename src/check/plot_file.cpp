@@ -15,4 +15,4 @@ void WritePlotFile(const std::filesystem::path& file, const Netlist& netlist, co
         throw FileError(file.string() + ": the picture cannot be written");
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

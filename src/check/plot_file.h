@@ -11,4 +11,4 @@ namespace nodewick::check {
 // replacing one of that name. Throws nodewick::FileError naming the file.
 void WritePlotFile(const std::filesystem::path& file, const Netlist& netlist, const PlotOptions& options);
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -53,10 +53,18 @@ std::string Escaped(std::string_view text)
     std::string escaped;
     for (char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
         default:
             // Single-byte texts of the netlist: anything beyond ASCII is
             // shown as its code, so that the document stays valid UTF-8.
@@ -118,12 +126,12 @@ public:
         const double pageHeight = top_.top + top_.height() + kFooterHeight;
         out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
         out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number(pageWidth) + "\" height=\"" +
-                Number(pageHeight) + "\" viewBox=\"0 0 " + Number(pageWidth) + " " + Number(pageHeight) +
-                "\" font-family=\"sans-serif\" font-size=\"13\">\n";
+            Number(pageHeight) + "\" viewBox=\"0 0 " + Number(pageWidth) + " " + Number(pageHeight) +
+            "\" font-family=\"sans-serif\" font-size=\"13\">\n";
         out_ += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-        out_ += text(kMargin, kMargin + 14, Escaped(options_.title) + " — " + std::to_string(netlist_.records.size()) +
-                                                " test points, " + std::to_string(netlist_.netNames.size()) + " nets" +
-                                                highlightCaption(),
+        out_ += text(kMargin, kMargin + 14,
+                     Escaped(options_.title) + " — " + std::to_string(netlist_.records.size()) + " test points, " +
+                         std::to_string(netlist_.netNames.size()) + " nets" + highlightCaption(),
                      "font-size=\"15\" font-weight=\"bold\"");
         drawView(top_, false, "Top side, seen from above");
         drawView(bottom_, true, "Bottom side, seen from below (mirrored)");
@@ -144,16 +152,15 @@ private:
 
     static std::string text(double x, double y, const std::string& content, const std::string& attributes = {})
     {
-        return "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\"" +
-               (attributes.empty() ? "" : " " + attributes) + ">" + content + "</text>\n";
+        return "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\"" + (attributes.empty() ? "" : " " + attributes) +
+            ">" + content + "</text>\n";
     }
 
     void drawView(const View& view, bool bottomView, const std::string& caption)
     {
         out_ += text(view.left, view.top - 8, caption);
-        out_ += "<rect x=\"" + Number(view.left) + "\" y=\"" + Number(view.top) + "\" width=\"" +
-                Number(view.width()) + "\" height=\"" + Number(view.height()) +
-                "\" fill=\"#f4f7f2\" stroke=\"#888\" stroke-dasharray=\"6 4\"/>\n";
+        out_ += "<rect x=\"" + Number(view.left) + "\" y=\"" + Number(view.top) + "\" width=\"" + Number(view.width()) +
+            "\" height=\"" + Number(view.height()) + "\" fill=\"#f4f7f2\" stroke=\"#888\" stroke-dasharray=\"6 4\"/>\n";
         out_ += "<g>\n";
         // The highlighted net last, on top of the others.
         for (int pass = 0; pass < 2; ++pass)
@@ -171,15 +178,16 @@ private:
         const std::string stroke = highlight_ && !faint ? " stroke=\"black\" stroke-width=\"1\"" : "";
         const double x = view.pageX(static_cast<double>(record.x));
         const double y = view.pageY(static_cast<double>(record.y));
-        const std::string title = "<title>" + Escaped(netlist_.netNames[record.net]) + " " +
-                                  Escaped(record.refDes) + "-" + Escaped(record.pin) + ", line " +
-                                  std::to_string(record.line) + "</title>";
+        const std::string title = "<title>" + Escaped(netlist_.netNames[record.net]) + " " + Escaped(record.refDes) +
+            "-" + Escaped(record.pin) + ", line " + std::to_string(record.line) + "</title>";
         const double drill = record.drill ? std::max(kSmallest, *record.drill * view.scale) : kSmallest * 2;
         if (record.kind == RecordKind::Tooling) {
             out_ += circle(x, y, drill / 2, "fill=\"none\" stroke=\"" + colour + "\"", title);
         } else if (record.isVia()) {
-            out_ += circle(x, y, std::max(drill / 2, kSmallest), "fill=\"white\" stroke=\"" + colour +
-                                                                    "\" stroke-width=\"" + Number(std::max(1.0, drill / 3)) + "\"", title);
+            out_ += circle(x, y, std::max(drill / 2, kSmallest),
+                           "fill=\"white\" stroke=\"" + colour + "\" stroke-width=\"" +
+                               Number(std::max(1.0, drill / 3)) + "\"",
+                           title);
         } else if (record.kind == RecordKind::Surface) {
             const Size size = record.size.value_or(Size{});
             const double w = std::max(kSmallest, static_cast<double>(size.width) * view.scale);
@@ -188,9 +196,10 @@ private:
             // view from below turns the other way again.
             const double turn = record.rotation.value_or(0) * (view.mirrored ? 1 : -1);
             out_ += "<rect x=\"" + Number(x - w / 2) + "\" y=\"" + Number(y - h / 2) + "\" width=\"" + Number(w) +
-                    "\" height=\"" + Number(h) + "\" fill=\"" + colour + "\"" + stroke +
-                    (turn == 0 ? std::string() : " transform=\"rotate(" + Number(turn) + " " + Number(x) + " " + Number(y) + ")\"") +
-                    ">" + title + "</rect>\n";
+                "\" height=\"" + Number(h) + "\" fill=\"" + colour + "\"" + stroke +
+                (turn == 0 ? std::string()
+                           : " transform=\"rotate(" + Number(turn) + " " + Number(x) + " " + Number(y) + ")\"") +
+                ">" + title + "</rect>\n";
         } else {
             out_ += circle(x, y, std::max(drill, kSmallest * 2) / 2, "fill=\"" + colour + "\"" + stroke, title);
         }
@@ -198,8 +207,8 @@ private:
 
     static std::string circle(double x, double y, double r, const std::string& attributes, const std::string& title)
     {
-        return "<circle cx=\"" + Number(x) + "\" cy=\"" + Number(y) + "\" r=\"" + Number(r) + "\" " + attributes +
-               ">" + title + "</circle>\n";
+        return "<circle cx=\"" + Number(x) + "\" cy=\"" + Number(y) + "\" r=\"" + Number(r) + "\" " + attributes + ">" +
+            title + "</circle>\n";
     }
 
     void drawScaleBar()
@@ -209,8 +218,9 @@ private:
         const double x = top_.left;
         const double y = top_.top + top_.height() + 30;
         const double w = static_cast<double>(length) * top_.scale;
-        out_ += "<path d=\"M" + Number(x) + " " + Number(y - 5) + " v5 h" + Number(w) + " v-5\" fill=\"none\" "
-                "stroke=\"black\" stroke-width=\"1.5\"/>\n";
+        out_ += "<path d=\"M" + Number(x) + " " + Number(y - 5) + " v5 h" + Number(w) +
+            " v-5\" fill=\"none\" "
+            "stroke=\"black\" stroke-width=\"1.5\"/>\n";
         const std::int64_t perUnit = units == NetlistUnits::Inch ? 10 : 1000;
         out_ += text(x + w + 8, y, std::to_string(length / perUnit) + (units == NetlistUnits::Inch ? " mil" : " mm"));
     }
@@ -224,7 +234,8 @@ private:
             out_ += text(x + 12, y + 4, label);
             x += 20 + 7.5 * static_cast<double>(label.size());
         };
-        entry("<rect x=\"" + Number(x - 4) + "\" y=\"" + Number(y - 3) + "\" width=\"8\" height=\"6\" fill=\"#555\"/>\n",
+        entry("<rect x=\"" + Number(x - 4) + "\" y=\"" + Number(y - 3) +
+                  "\" width=\"8\" height=\"6\" fill=\"#555\"/>\n",
               "surface pad");
         entry(circle(x, y, 4, "fill=\"#555\"", ""), "drilled pad");
         entry(circle(x, y, 3, "fill=\"white\" stroke=\"#555\" stroke-width=\"2\"", ""), "via");
@@ -241,7 +252,7 @@ private:
     std::string out_;
 };
 
-} // namespace
+}  // namespace
 
 std::string NetColour(std::uint32_t net)
 {
@@ -267,4 +278,4 @@ std::string PlotSvg(const Netlist& netlist, const PlotOptions& options)
     return Plotter(netlist, options).draw();
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

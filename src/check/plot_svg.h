@@ -8,8 +8,8 @@
 namespace nodewick::check {
 
 struct PlotOptions {
-    std::string title;                      // shown above the views, the netlist's name
-    std::optional<std::string> highlight;   // a net drawn strong, the others faint
+    std::string title;                     // shown above the views, the netlist's name
+    std::optional<std::string> highlight;  // a net drawn strong, the others faint
 };
 
 // A picture of the netlist's test points as an SVG document: the top side
@@ -30,4 +30,4 @@ std::string NetColour(std::uint32_t net);
 // the given width.
 std::int64_t ScaleBarLength(std::int64_t width, NetlistUnits units);
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

@@ -72,15 +72,17 @@ public:
         for (int distance = 1; distance <= 3; ++distance) {
             for (const int near : {column - distance, column + distance}) {
                 if (near > 0 && c_.at(near) == expected) {
-                    error(near, std::string(field) + " starts in column " + std::to_string(near) +
-                                    "; its '" + expected + "' belongs in column " + std::to_string(column));
+                    error(near,
+                          std::string(field) + " starts in column " + std::to_string(near) + "; its '" + expected +
+                              "' belongs in column " + std::to_string(column));
                     shifted_ = true;
                     return false;
                 }
             }
         }
-        error(column, "column " + std::to_string(column) + " holds " + Quoted(c_.at(column)) + " where " +
-                          std::string(field) + " begins with '" + expected + "'");
+        error(column,
+              "column " + std::to_string(column) + " holds " + Quoted(c_.at(column)) + " where " + std::string(field) +
+                  " begins with '" + expected + "'");
         return false;
     }
 
@@ -92,8 +94,9 @@ public:
         for (int column = first; column <= last; ++column) {
             const char c = c_.at(column);
             if (!IsDigit(c)) {
-                error(column, Quoted(c) + " in column " + std::to_string(column) + ": " + std::string(field) +
-                                  " takes digits only, in " + ColumnRange(first, last));
+                error(column,
+                      Quoted(c) + " in column " + std::to_string(column) + ": " + std::string(field) +
+                          " takes digits only, in " + ColumnRange(first, last));
                 return std::nullopt;
             }
             value = value * 10 + (c - '0');
@@ -106,11 +109,14 @@ public:
     {
         switch (c_.at(column)) {
         case ' ':
-        case '+': return 1;
-        case '-': return -1;
+        case '+':
+            return 1;
+        case '-':
+            return -1;
         default:
-            error(column, Quoted(c_.at(column)) + " in column " + std::to_string(column) + ": the sign of " +
-                              std::string(coordinate) + " is blank, '+' or '-'");
+            error(column,
+                  Quoted(c_.at(column)) + " in column " + std::to_string(column) + ": the sign of " +
+                      std::string(coordinate) + " is blank, '+' or '-'");
             return std::nullopt;
         }
     }
@@ -154,18 +160,20 @@ void ReadNames(const Columns& c, FieldReader& fields, RecordLine& read)
     read.netField = Trim(net);
     read.netColumn = c.firstNonBlank(kNetFirst, kNetLast);
     if (read.netColumn > kNetFirst)
-        fields.warning(read.netColumn, "the net name starts in column " + std::to_string(read.netColumn) +
-                                           "; it belongs in column 4");
+        fields.warning(read.netColumn,
+                       "the net name starts in column " + std::to_string(read.netColumn) + "; it belongs in column 4");
     if (read.netColumn == 0)
         read.netColumn = kNetFirst;
     if (const int spill = c.firstNonBlank(kNetLast + 1, kRefDesFirst - 1))
-        fields.error(spill, "the net name runs past column 17 into column " + std::to_string(spill) +
-                                "; a longer name needs an alias (NNAME)");
+        fields.error(spill,
+                     "the net name runs past column 17 into column " + std::to_string(spill) +
+                         "; a longer name needs an alias (NNAME)");
 
     record.refDes = Trim(c.span(kRefDesFirst, kRefDesLast));
     if (c.width() >= kDash && c.at(kDash) != '-')
-        fields.error(kDash, "column 27 holds " + Quoted(c.at(kDash)) +
-                                " where the '-' between reference designator and pin belongs");
+        fields.error(kDash,
+                     "column 27 holds " + Quoted(c.at(kDash)) +
+                         " where the '-' between reference designator and pin belongs");
 
     record.pin = TrimRight(c.span(kPinFirst, kPinLast));
     const char mid = c.at(kMidPoint);
@@ -187,10 +195,15 @@ void ReadDrill(const Columns& c, FieldReader& fields, TestRecord& record)
         return;
     record.drill = fields.digits(kDrill + 1, kPlated - 1, "the drill diameter");
     switch (c.at(kPlated)) {
-    case 'P': record.plated = true; break;
-    case 'U': record.plated = false; break;
+    case 'P':
+        record.plated = true;
+        break;
+    case 'U':
+        record.plated = false;
+        break;
     default:
-        fields.error(kPlated, "column 38 holds " + Quoted(c.at(kPlated)) + " where 'P' (plated) or 'U' (unplated) belongs");
+        fields.error(kPlated,
+                     "column 38 holds " + Quoted(c.at(kPlated)) + " where 'P' (plated) or 'U' (unplated) belongs");
     }
 }
 
@@ -202,8 +215,9 @@ void ReadAccess(const Columns& c, FieldReader& fields, TestRecord& record)
         record.access = static_cast<std::int32_t>(*access);
     if (record.kind == RecordKind::Surface && record.access == 0 && IsDigit(c.at(kAccess + 1)) &&
         IsDigit(c.at(kAccess + 2)))
-        fields.error(kAccess + 1, "bad access code 00 on a surface record: a surface test point is reached from one "
-                                  "side, 01 for the top or the bottom layer's number");
+        fields.error(kAccess + 1,
+                     "bad access code 00 on a surface record: a surface test point is reached from one "
+                     "side, 01 for the top or the bottom layer's number");
 }
 
 void ReadSize(const Columns& c, FieldReader& fields, TestRecord& record)
@@ -244,18 +258,21 @@ void ReadRotation(const Columns& c, FieldReader& fields, TestRecord& record)
         return;
     }
     if (end > kRotationLast) {
-        fields.error(kRotationLast + 1, "the rotation R" + std::string(text) + " runs past column 72 into " +
-                                            ColumnRange(kRotationLast + 1, end));
+        fields.error(kRotationLast + 1,
+                     "the rotation R" + std::string(text) + " runs past column 72 into " +
+                         ColumnRange(kRotationLast + 1, end));
         fields.markShifted();
         return;
     }
     double degrees = 0;
-    const auto [stop, fault] = std::from_chars(text.data(), text.data() + text.size(), degrees, std::chars_format::fixed);
+    const auto [stop, fault] = std::from_chars(text.data(), text.data() + text.size(), degrees,
+                                               std::chars_format::fixed);
     const bool plain = !text.empty() && IsDigit(text.front()) && IsDigit(text.back());
     if (fault != std::errc() || stop != text.data() + text.size() || !plain) {
         const int column = kRotation + 1 + static_cast<int>(stop - text.data());
-        fields.error(column, "the rotation '" + std::string(text) + "' in " + ColumnRange(kRotation + 1, kRotationLast) +
-                                 " is not a number of degrees");
+        fields.error(column,
+                     "the rotation '" + std::string(text) + "' in " + ColumnRange(kRotation + 1, kRotationLast) +
+                         " is not a number of degrees");
         return;
     }
     record.rotation = degrees;
@@ -269,8 +286,9 @@ void ReadSoldermask(const Columns& c, FieldReader& fields, TestRecord& record)
         return;
     const char digit = c.at(kSoldermask + 1);
     if (digit < '0' || digit > '3') {
-        fields.error(kSoldermask + 1, "bad soldermask digit " + Quoted(digit) +
-                                          " in column 74: 0 (none), 1 (top), 2 (bottom) or 3 (both)");
+        fields.error(kSoldermask + 1,
+                     "bad soldermask digit " + Quoted(digit) +
+                         " in column 74: 0 (none), 1 (top), 2 (bottom) or 3 (both)");
         return;
     }
     record.soldermask = digit - '0';
@@ -281,8 +299,9 @@ void ReadLayerRange(const Columns& c, FieldReader& fields, TestRecord& record)
     const bool blank = c.blank(kLayers, kLastColumn);
     if (record.kind != RecordKind::BlindBuried) {
         if (!blank)
-            fields.warning(kLayers, "columns 75-80 hold '" + std::string(Trim(c.span(kLayers, kLastColumn))) +
-                                        "', which only a blind or buried (307) record uses");
+            fields.warning(kLayers,
+                           "columns 75-80 hold '" + std::string(Trim(c.span(kLayers, kLastColumn))) +
+                               "', which only a blind or buried (307) record uses");
         return;
     }
     if (blank) {
@@ -303,7 +322,7 @@ void CheckKind(FieldReader& fields, const TestRecord& record)
         fields.warning(kDrill, "a surface (327) record with a drill");
 }
 
-} // namespace
+}  // namespace
 
 std::optional<RecordLine> ReadRecordLine(std::string_view line, std::int64_t lineNumber, Findings& findings)
 {
@@ -313,8 +332,10 @@ std::optional<RecordLine> ReadRecordLine(std::string_view line, std::int64_t lin
     const std::optional<RecordKind> kind = KindOf(code);
     if (!kind) {
         if (code.size() == 3 && IsDigit(code[1]) && IsDigit(code[2]))
-            fields.warning(1, "operation code " + std::string(code) + " is not a test record kind read here (317, 327, "
-                                                                   "307, 367); the line is not checked");
+            fields.warning(1,
+                           "operation code " + std::string(code) +
+                               " is not a test record kind read here (317, 327, "
+                               "307, 367); the line is not checked");
         else
             fields.error(1, "'" + std::string(code) + "' in columns 1-3 is not an operation code");
         return std::nullopt;
@@ -327,8 +348,9 @@ std::optional<RecordLine> ReadRecordLine(std::string_view line, std::int64_t lin
     ReadNames(c, fields, read);
     ReadDrill(c, fields, record);
     if (c.width() < kY + 7) {
-        fields.error(c.width() + 1, "the record ends in column " + std::to_string(c.width()) +
-                                        ", before its location in columns 42-57 is complete");
+        fields.error(c.width() + 1,
+                     "the record ends in column " + std::to_string(c.width()) +
+                         ", before its location in columns 42-57 is complete");
         return std::nullopt;
     }
     ReadAccess(c, fields, record);
@@ -346,4 +368,4 @@ std::optional<RecordLine> ReadRecordLine(std::string_view line, std::int64_t lin
     return read;
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

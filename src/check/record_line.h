@@ -27,4 +27,4 @@ struct RecordLine {
 // an operation code it does not know, or a location it cannot read.
 std::optional<RecordLine> ReadRecordLine(std::string_view line, std::int64_t lineNumber, Findings& findings);
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

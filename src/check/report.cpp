@@ -10,7 +10,7 @@ std::string_view SeverityName(Severity severity)
     return severity == Severity::Error ? "error" : "warning";
 }
 
-} // namespace
+}  // namespace
 
 std::string FindingsText(const Findings& findings, std::string_view netlistName)
 {
@@ -48,4 +48,4 @@ std::string FindingsJson(const Netlist& netlist, std::string_view netlistName)
     return report.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

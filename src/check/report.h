@@ -17,4 +17,4 @@ std::string FindingsText(const Findings& findings, std::string_view netlistName)
 // line, column (null when the finding has none) and message.
 std::string FindingsJson(const Netlist& netlist, std::string_view netlistName);
 
-} // namespace nodewick::check
+}  // namespace nodewick::check

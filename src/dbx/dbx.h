@@ -27,8 +27,8 @@ class Dbx {
 public:
     virtual ~Dbx() = default;
 
-    virtual DbxStatus TOpenDesign(std::int32_t language, std::int32_t version,
-                                  std::string_view designType, DbxContext& context) = 0;
+    virtual DbxStatus TOpenDesign(std::int32_t language, std::int32_t version, std::string_view designType,
+                                  DbxContext& context) = 0;
     virtual DbxStatus TCloseDesign(DbxContext& context, std::string_view text) = 0;
     virtual DbxStatus TGetDesignInfo(DbxContext& context, DesignInfo& info) = 0;
 
@@ -57,4 +57,4 @@ public:
                                           ShapeRecord& shape) = 0;
 };
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

@@ -472,4 +472,4 @@ static_assert(offsetof(TPadViaShape, width) == 20);
 static_assert(offsetof(TPadViaShape, height) == 24);
 static_assert(offsetof(TPadViaShape, isPourNoConn) == 40);
 
-} // namespace nodewick::dbx::abi
+}  // namespace nodewick::dbx::abi

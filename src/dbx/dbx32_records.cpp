@@ -12,7 +12,7 @@ void CopyField(const char (&from)[N], FixedText<N>& to) noexcept
     std::memcpy(to.bytes().data(), from, N);
 }
 
-} // namespace
+}  // namespace
 
 void ToDesignInfo(const TDesign& from, DesignInfo& to) noexcept
 {
@@ -95,4 +95,4 @@ bool ComponentPartFilled(const TItem& item) noexcept
     return !padComponent.empty() && BoundedText(item.component.refDes) == padComponent;
 }
 
-} // namespace nodewick::dbx::abi
+}  // namespace nodewick::dbx::abi

@@ -39,4 +39,4 @@ void ToItemRecord(const TItem& from, ItemRecord& to) noexcept;
 // up by the pad's component reference.
 bool ComponentPartFilled(const TItem& item) noexcept;
 
-} // namespace nodewick::dbx::abi
+}  // namespace nodewick::dbx::abi

@@ -18,10 +18,27 @@ constexpr const char* kLibraryName = "dbx32.dll";
 // The operations the program calls, with their stdcall argument bytes (the
 // @N of a decorated export name).
 enum class Op : std::size_t {
-    TOpenDesign, TCloseDesign, TGetDesignInfo, TGetFirstLayer, TGetNextLayer, TGetFirstNet, TGetNextNet,
-    TGetNetById, TGetFirstNetNode, TGetNextNetNode, TGetFirstNetItem, TGetNextNetItem, TGetFirstComponent,
-    TGetNextComponent, TGetFirstNetAttribute, TGetPadStyle, TGetViaStyle, TGetPadShapeByLayer,
-    TGetViaShapeByLayer, TGetCompByRefDes, Count
+    TOpenDesign,
+    TCloseDesign,
+    TGetDesignInfo,
+    TGetFirstLayer,
+    TGetNextLayer,
+    TGetFirstNet,
+    TGetNextNet,
+    TGetNetById,
+    TGetFirstNetNode,
+    TGetNextNetNode,
+    TGetFirstNetItem,
+    TGetNextNetItem,
+    TGetFirstComponent,
+    TGetNextComponent,
+    TGetFirstNetAttribute,
+    TGetPadStyle,
+    TGetViaStyle,
+    TGetPadShapeByLayer,
+    TGetViaShapeByLayer,
+    TGetCompByRefDes,
+    Count
 };
 
 struct OpName {
@@ -30,11 +47,13 @@ struct OpName {
 };
 
 constexpr std::array<OpName, static_cast<std::size_t>(Op::Count)> kOps{{
-    {"TOpenDesign", 16}, {"TCloseDesign", 8}, {"TGetDesignInfo", 8}, {"TGetFirstLayer", 8},
-    {"TGetNextLayer", 8}, {"TGetFirstNet", 8}, {"TGetNextNet", 8}, {"TGetNetById", 12},
-    {"TGetFirstNetNode", 12}, {"TGetNextNetNode", 8}, {"TGetFirstNetItem", 12}, {"TGetNextNetItem", 8},
-    {"TGetFirstComponent", 8}, {"TGetNextComponent", 8}, {"TGetFirstNetAttribute", 12}, {"TGetPadStyle", 12},
-    {"TGetViaStyle", 12}, {"TGetPadShapeByLayer", 16}, {"TGetViaShapeByLayer", 16}, {"TGetCompByRefDes", 12},
+    {"TOpenDesign", 16},         {"TCloseDesign", 8},      {"TGetDesignInfo", 8},
+    {"TGetFirstLayer", 8},       {"TGetNextLayer", 8},     {"TGetFirstNet", 8},
+    {"TGetNextNet", 8},          {"TGetNetById", 12},      {"TGetFirstNetNode", 12},
+    {"TGetNextNetNode", 8},      {"TGetFirstNetItem", 12}, {"TGetNextNetItem", 8},
+    {"TGetFirstComponent", 8},   {"TGetNextComponent", 8}, {"TGetFirstNetAttribute", 12},
+    {"TGetPadStyle", 12},        {"TGetViaStyle", 12},     {"TGetPadShapeByLayer", 16},
+    {"TGetViaShapeByLayer", 16}, {"TGetCompByRefDes", 12},
 }};
 
 using Long = abi::Long;
@@ -74,7 +93,7 @@ HMODULE LoadDefault(std::string& tried)
     return ::LoadLibraryA(kLibraryName);
 }
 
-} // namespace
+}  // namespace
 
 struct DbxLibrary::Binding {
     HMODULE module = nullptr;
@@ -200,8 +219,8 @@ DbxStatus DbxLibrary::TOpenDesign(std::int32_t language, std::int32_t version, s
         return status::kClientError;
     const std::string type(designType);
     binding_->context = RawContext{};
-    const DbxStatus result =
-        binding_->function<OpenFn>(Op::TOpenDesign)(language, version, type.c_str(), &binding_->context);
+    const DbxStatus result = binding_->function<OpenFn>(Op::TOpenDesign)(language, version, type.c_str(),
+                                                                         &binding_->context);
     context.handle = result == status::kSuccess ? 1 : 0;
     return result;
 }
@@ -295,16 +314,14 @@ DbxStatus DbxLibrary::TGetViaStyle(DbxContext&, std::int32_t styleId, PadViaStyl
     return binding_->idRecord<abi::TPadViaStyle>(Op::TGetViaStyle, styleId, style, abi::ToPadViaStyle);
 }
 
-DbxStatus DbxLibrary::TGetPadShapeByLayer(DbxContext&, std::int32_t styleId, std::int32_t layerId,
-                                          ShapeRecord& shape)
+DbxStatus DbxLibrary::TGetPadShapeByLayer(DbxContext&, std::int32_t styleId, std::int32_t layerId, ShapeRecord& shape)
 {
     return binding_->shape(Op::TGetPadShapeByLayer, styleId, layerId, shape);
 }
 
-DbxStatus DbxLibrary::TGetViaShapeByLayer(DbxContext&, std::int32_t styleId, std::int32_t layerId,
-                                          ShapeRecord& shape)
+DbxStatus DbxLibrary::TGetViaShapeByLayer(DbxContext&, std::int32_t styleId, std::int32_t layerId, ShapeRecord& shape)
 {
     return binding_->shape(Op::TGetViaShapeByLayer, styleId, layerId, shape);
 }
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

@@ -31,11 +31,11 @@ class DbxLibrary final : public Dbx {
 public:
     // What the library showed while it was used, for --dbx-probe.
     struct Findings {
-        std::string file;                       // the library's full path
-        std::vector<std::string> exportNames;   // the name each operation was found by
-        long padNodes = 0;                      // pad nodes delivered
-        long componentPartsFilled = 0;          // of these, with the component part filled
-        long componentLookups = 0;              // of these, whose side was looked up
+        std::string file;                      // the library's full path
+        std::vector<std::string> exportNames;  // the name each operation was found by
+        long padNodes = 0;                     // pad nodes delivered
+        long componentPartsFilled = 0;         // of these, with the component part filled
+        long componentLookups = 0;             // of these, whose side was looked up
     };
 
     // Throws DbxLibraryError. An empty path means the default search.
@@ -74,4 +74,4 @@ private:
     std::unique_ptr<Binding> binding_;
 };
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

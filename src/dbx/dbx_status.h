@@ -26,4 +26,4 @@ inline constexpr DbxStatus kInvalidNetId = 32176;
 inline constexpr DbxStatus kInvalidPadstyle = 32178;
 }  // namespace status
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

@@ -42,4 +42,4 @@ inline constexpr std::size_t kAttributeValueSize = 256;
 using TextField = FixedText<kTextFieldSize>;
 using AttributeValueField = FixedText<kAttributeValueSize>;
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

@@ -84,8 +84,8 @@ struct AttrRecord {
 struct PadViaStyle {
     TextField name;
     std::int32_t holeDiameter = 0;
-    std::int32_t startLayer = 0;  // first layer id of the hole's span
-    std::int32_t endLayer = 0;    // last layer id of the hole's span
+    std::int32_t startLayer = 0;    // first layer id of the hole's span
+    std::int32_t endLayer = 0;      // last layer id of the hole's span
     std::int32_t isHolePlated = 1;  // 0: the hole is not plated
 };
 
@@ -95,4 +95,4 @@ struct ShapeRecord {
     std::int32_t height = 0;
 };
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

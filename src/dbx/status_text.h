@@ -10,4 +10,4 @@ namespace nodewick::dbx {
 // "Status: OK" for success and "Status: " with the code for anything else.
 std::string StatusText(DbxStatus status);
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

@@ -19,4 +19,4 @@ std::string_view TrimNullView(std::string_view field) noexcept
     return field.substr(first, last - first + 1);
 }
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

@@ -13,4 +13,4 @@ std::string TrimNull(std::string_view field);
 // The same text as a view into field, for readers that need no copy.
 std::string_view TrimNullView(std::string_view field) noexcept;
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

@@ -17,4 +17,4 @@ constexpr bool IsDefinedWindows1252(unsigned char byte) noexcept
     return byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D;
 }
 
-} // namespace nodewick::dbx
+}  // namespace nodewick::dbx

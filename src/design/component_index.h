@@ -89,4 +89,4 @@ private:
 
 using ComponentIndex = RefDesIndex<Component, &Component::refDes>;
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

@@ -91,11 +91,12 @@ struct Net {
 
 // The DBX operations whose status a design can force, for trying out
 // failures: listed once here, for the enumeration and for their names.
-#define NODEWICK_FORCEABLE_OPERATIONS(X)                                                                  \
-    X(TOpenDesign) X(TCloseDesign) X(TGetDesignInfo) X(TGetFirstLayer) X(TGetNextLayer) X(TGetFirstNet) \
-    X(TGetNextNet) X(TGetNetById) X(TGetFirstNetNode) X(TGetNextNetNode) X(TGetFirstNetItem)             \
-    X(TGetNextNetItem) X(TGetFirstComponent) X(TGetNextComponent) X(TGetFirstNetAttribute) X(TGetPadStyle) \
-    X(TGetViaStyle) X(TGetPadShapeByLayer) X(TGetViaShapeByLayer)
+#define NODEWICK_FORCEABLE_OPERATIONS(X)                                                                               \
+    X(TOpenDesign)                                                                                                     \
+    X(TCloseDesign) X(TGetDesignInfo) X(TGetFirstLayer) X(TGetNextLayer) X(TGetFirstNet) X(TGetNextNet) X(TGetNetById) \
+        X(TGetFirstNetNode) X(TGetNextNetNode) X(TGetFirstNetItem) X(TGetNextNetItem) X(TGetFirstComponent)            \
+            X(TGetNextComponent) X(TGetFirstNetAttribute) X(TGetPadStyle) X(TGetViaStyle) X(TGetPadShapeByLayer)       \
+                X(TGetViaShapeByLayer)
 
 #define NODEWICK_OPERATION_ENUMERATOR(name) name,
 enum class Operation { NODEWICK_FORCEABLE_OPERATIONS(NODEWICK_OPERATION_ENUMERATOR) };
@@ -129,4 +130,4 @@ struct Design {
     std::vector<ForcedStatus> forcedStatuses{};
 };
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

@@ -67,7 +67,7 @@ private:
     std::size_t handedOut_ = 0;
 };
 
-} // namespace
+}  // namespace
 
 LoadedDesign LoadDesignFile(const std::filesystem::path& file)
 {
@@ -89,4 +89,4 @@ LoadedDesign LoadDesignFile(const std::filesystem::path& file)
                       "ACCEL_ASCII, PCAD_ASCII or TangoPRO_ASCII");
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

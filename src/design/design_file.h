@@ -22,4 +22,4 @@ struct LoadedDesign {
 // file, throws nodewick::FileError. Nothing is half-loaded.
 LoadedDesign LoadDesignFile(const std::filesystem::path& file);
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

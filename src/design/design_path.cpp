@@ -29,7 +29,7 @@ std::filesystem::path RelativeToWorkingFolder(const std::filesystem::path& absol
     return absolutePath.lexically_relative(workingFolder);
 }
 
-} // namespace
+}  // namespace
 
 std::string DesignPathText(const std::filesystem::path& absolutePath, const std::string& fileName)
 {
@@ -38,10 +38,10 @@ std::string DesignPathText(const std::filesystem::path& absolutePath, const std:
         const std::filesystem::path relative = RelativeToWorkingFolder(absolutePath);
         std::string shorter = relative.empty() ? std::string() : AsDbxText(relative, fileName);
         if (shorter.empty() || shorter.size() > kWrittenText.capacity) {
-            throw DesignError(fileName + ": the file's path is " + std::to_string(text.size()) +
-                              " bytes long, and " + (shorter.empty() ? "has no path relative to the working folder"
-                                                                     : std::to_string(shorter.size()) +
-                                                                           " bytes relative to the working folder") +
+            throw DesignError(fileName + ": the file's path is " + std::to_string(text.size()) + " bytes long, and " +
+                              (shorter.empty()
+                                   ? "has no path relative to the working folder"
+                                   : std::to_string(shorter.size()) + " bytes relative to the working folder") +
                               "; the design record holds " + std::to_string(kWrittenText.capacity) +
                               ": move the file to a shorter path or start the run nearer to it");
         }
@@ -52,4 +52,4 @@ std::string DesignPathText(const std::filesystem::path& absolutePath, const std:
     return text;
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

@@ -14,4 +14,4 @@ namespace nodewick::design {
 // refused: nodewick::DesignError naming `fileName`.
 std::string DesignPathText(const std::filesystem::path& absolutePath, const std::string& fileName);
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

@@ -36,13 +36,13 @@ bool IsControl(unsigned char byte) noexcept
     return byte < 32 || byte == 127;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<std::string> FieldTextProblem(std::string_view text, FieldText use)
 {
     if (text.size() > use.capacity) {
         return "the text is " + std::to_string(text.size()) + " bytes long; its DBX field holds " +
-               std::to_string(use.capacity);
+            std::to_string(use.capacity);
     }
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -71,4 +71,4 @@ std::optional<RepeatedName> FirstRepeatedNetName(const std::vector<Net>& nets)
     return std::nullopt;
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

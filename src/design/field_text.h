@@ -22,7 +22,7 @@
 namespace nodewick::design {
 
 struct FieldText {
-    std::size_t capacity = 0;    // bytes of the DBX field
+    std::size_t capacity = 0;     // bytes of the DBX field
     bool reachesNetlist = false;  // written into a line of the netlist
 };
 
@@ -53,4 +53,4 @@ std::optional<RepeatedName> FirstRepeatedNetName(const std::vector<Net>& nets);
 // Rotations are tenths of a degree within one turn either way.
 inline constexpr std::int32_t kLargestRotation = 3600;
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

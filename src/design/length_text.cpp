@@ -27,7 +27,7 @@ std::size_t NumberLength(std::string_view text) noexcept
     return end;
 }
 
-} // namespace
+}  // namespace
 
 std::int32_t ParseLengthText(std::string_view text)
 {
@@ -41,8 +41,8 @@ std::int32_t ParseLengthText(std::string_view text)
         throw fail("is not a length: it must start with a number, as in \"60mil\" or \"1.524mm\"");
     std::string_view rest = text.substr(numberEnd);
     rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
-    const Unit* unit =
-        std::find_if(std::begin(kUnits), std::end(kUnits), [&](const Unit& u) { return u.name == rest; });
+    const Unit* unit = std::find_if(std::begin(kUnits), std::end(kUnits),
+                                    [&](const Unit& u) { return u.name == rest; });
     if (unit == std::end(kUnits) && rest.empty())
         throw fail("has no unit: write \"mil\" or \"mm\" after it (database units are an integer, not a string)");
     if (unit == std::end(kUnits))
@@ -53,4 +53,4 @@ std::int32_t ParseLengthText(std::string_view text)
     return *value;
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

@@ -11,4 +11,4 @@ namespace nodewick::design {
 // message is the reason alone; the reader adds the file and the place.
 std::int32_t ParseLengthText(std::string_view text);
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

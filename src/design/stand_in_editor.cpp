@@ -163,8 +163,8 @@ void FillStyle(const Style& style, dbx::PadViaStyle& record)
 // instead define one shape for every layer of a type (all signal layers, all
 // planes), used when the layer exists and has no entry of its own.
 dbx::DbxStatus ShapeByLayer(const std::vector<Style>& styles, const auto& index,
-                       const std::unordered_map<std::int32_t, std::int32_t>& layerTypes, std::int32_t styleId,
-                       std::int32_t layerId, dbx::ShapeRecord& shape)
+                            const std::unordered_map<std::int32_t, std::int32_t>& layerTypes, std::int32_t styleId,
+                            std::int32_t layerId, dbx::ShapeRecord& shape)
 {
     const auto found = index.find(styleId);
     if (found == nullptr)
@@ -188,7 +188,7 @@ dbx::DbxStatus ShapeByLayer(const std::vector<Style>& styles, const auto& index,
     return dbx::status::kShapeNotDefined;
 }
 
-} // namespace
+}  // namespace
 
 StandInEditor::StandInEditor(std::optional<Design> design) : design_(std::move(design))
 {
@@ -235,7 +235,7 @@ dbx::DbxStatus StandInEditor::gate(Operation operation) const
 }
 
 dbx::DbxStatus StandInEditor::TOpenDesign(std::int32_t, std::int32_t version, std::string_view designType,
-                                     dbx::DbxContext& context)
+                                          dbx::DbxContext& context)
 {
     if (!design_)
         return dbx::status::kConnectionError;
@@ -365,7 +365,7 @@ dbx::DbxStatus StandInEditor::TGetFirstComponent(dbx::DbxContext&, dbx::Componen
     if (const dbx::DbxStatus refused = gate(Operation::TGetFirstComponent))
         return refused;
     return First(design_->components, nextComponent_, dbx::status::kNoMoreComponents,
-                [&](const Component& c) { FillComponent(c, component); });
+                 [&](const Component& c) { FillComponent(c, component); });
 }
 
 dbx::DbxStatus StandInEditor::TGetNextComponent(dbx::DbxContext&, dbx::ComponentRecord& component)
@@ -414,7 +414,7 @@ dbx::DbxStatus StandInEditor::TGetViaStyle(dbx::DbxContext&, std::int32_t styleI
 }
 
 dbx::DbxStatus StandInEditor::TGetPadShapeByLayer(dbx::DbxContext&, std::int32_t styleId, std::int32_t layerId,
-                                             dbx::ShapeRecord& shape)
+                                                  dbx::ShapeRecord& shape)
 {
     if (const dbx::DbxStatus refused = gate(Operation::TGetPadShapeByLayer))
         return refused;
@@ -422,11 +422,11 @@ dbx::DbxStatus StandInEditor::TGetPadShapeByLayer(dbx::DbxContext&, std::int32_t
 }
 
 dbx::DbxStatus StandInEditor::TGetViaShapeByLayer(dbx::DbxContext&, std::int32_t styleId, std::int32_t layerId,
-                                             dbx::ShapeRecord& shape)
+                                                  dbx::ShapeRecord& shape)
 {
     if (const dbx::DbxStatus refused = gate(Operation::TGetViaShapeByLayer))
         return refused;
     return ShapeByLayer(design_->viaStyles, viaStyleById_, layerTypeById_, styleId, layerId, shape);
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

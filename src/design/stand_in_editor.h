@@ -24,7 +24,7 @@ public:
     explicit StandInEditor(std::optional<Design> design);
 
     dbx::DbxStatus TOpenDesign(std::int32_t language, std::int32_t version, std::string_view designType,
-                          dbx::DbxContext& context) override;
+                               dbx::DbxContext& context) override;
     dbx::DbxStatus TCloseDesign(dbx::DbxContext& context, std::string_view text) override;
     dbx::DbxStatus TGetDesignInfo(dbx::DbxContext& context, dbx::DesignInfo& info) override;
     dbx::DbxStatus TGetFirstLayer(dbx::DbxContext& context, dbx::LayerRecord& layer) override;
@@ -38,13 +38,14 @@ public:
     dbx::DbxStatus TGetNextNetItem(dbx::DbxContext& context, dbx::ItemRecord& item) override;
     dbx::DbxStatus TGetFirstComponent(dbx::DbxContext& context, dbx::ComponentRecord& component) override;
     dbx::DbxStatus TGetNextComponent(dbx::DbxContext& context, dbx::ComponentRecord& component) override;
-    dbx::DbxStatus TGetFirstNetAttribute(dbx::DbxContext& context, std::int32_t netId, dbx::AttrRecord& attribute) override;
+    dbx::DbxStatus TGetFirstNetAttribute(dbx::DbxContext& context, std::int32_t netId,
+                                         dbx::AttrRecord& attribute) override;
     dbx::DbxStatus TGetPadStyle(dbx::DbxContext& context, std::int32_t styleId, dbx::PadViaStyle& style) override;
     dbx::DbxStatus TGetViaStyle(dbx::DbxContext& context, std::int32_t styleId, dbx::PadViaStyle& style) override;
     dbx::DbxStatus TGetPadShapeByLayer(dbx::DbxContext& context, std::int32_t styleId, std::int32_t layerId,
-                                  dbx::ShapeRecord& shape) override;
+                                       dbx::ShapeRecord& shape) override;
     dbx::DbxStatus TGetViaShapeByLayer(dbx::DbxContext& context, std::int32_t styleId, std::int32_t layerId,
-                                  dbx::ShapeRecord& shape) override;
+                                       dbx::ShapeRecord& shape) override;
 
 private:
     // Where a net-node or net-item walk stands: the net and the index of the
@@ -69,6 +70,7 @@ private:
             const auto found = map_.find(id);
             return found == map_.end() ? nullptr : &found->second;
         }
+
     private:
         static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
         bool dense_ = false;
@@ -99,4 +101,4 @@ private:
     std::optional<NetWalk> itemWalk_;
 };
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

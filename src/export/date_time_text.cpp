@@ -26,8 +26,8 @@ constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600;
 
 SYSTEMTIME SystemTimeOf(std::time_t instant, bool utc)
 {
-    const std::uint64_t ticks =
-        (static_cast<std::uint64_t>(instant) + kSecondsFrom1601To1970) * kFileTimeTicksPerSecond;
+    const std::uint64_t ticks = (static_cast<std::uint64_t>(instant) + kSecondsFrom1601To1970) *
+        kFileTimeTicksPerSecond;
     FILETIME fileTime{static_cast<DWORD>(ticks & 0xFFFFFFFFu), static_cast<DWORD>(ticks >> 32)};
     SYSTEMTIME universal{};
     SYSTEMTIME local{};
@@ -48,7 +48,7 @@ std::string Formatted(const SYSTEMTIME& time)
     return std::string(date) + ' ' + clock;
 }
 
-} // namespace
+}  // namespace
 
 std::string DateTimeText(std::time_t instant, bool utc)
 {
@@ -85,7 +85,7 @@ bool IsPlainText(std::string_view text)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::string DateTimeText(std::time_t instant, bool utc)
 {
@@ -115,4 +115,4 @@ std::string DateTimeText()
     return DateTimeText(static_cast<std::time_t>(seconds), true);
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -15,4 +15,4 @@ std::string DateTimeText();
 // The same for a given instant, in UTC or local time.
 std::string DateTimeText(std::time_t instant, bool utc);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

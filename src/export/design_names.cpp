@@ -15,7 +15,7 @@ std::string OutputFileName(std::string_view fileName)
     return std::string(fileName.substr(0, dot + 1)) + "ipc";
 }
 
-} // namespace
+}  // namespace
 
 DesignNames DeriveDesignNames(std::string_view designPath)
 {
@@ -29,4 +29,4 @@ DesignNames DeriveDesignNames(std::string_view designPath)
     };
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

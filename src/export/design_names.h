@@ -15,4 +15,4 @@ struct DesignNames {
 
 DesignNames DeriveDesignNames(std::string_view designPath);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -31,4 +31,4 @@ private:
     std::unordered_map<std::string, std::int32_t> netIdByName_;
 };
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

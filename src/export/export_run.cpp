@@ -31,7 +31,7 @@ namespace {
 // the normal end closes it earlier, before the end record is written.
 class Conversation {
 public:
-    Conversation(dbx::Dbx& dbx, dbx::DbxContext& context) : dbx_(dbx), context_(context) {}
+    Conversation(dbx::Dbx& dbx, dbx::DbxContext& context) : dbx_(dbx), context_(context) { }
     ~Conversation() { close(); }
     Conversation(const Conversation&) = delete;
     Conversation& operator=(const Conversation&) = delete;
@@ -130,7 +130,12 @@ class ExportRun {
 public:
     ExportRun(dbx::Dbx& dbx, dbx::DbxContext& context, const ExportChoices& choices, const ExportHooks& hooks,
               const ExportFiles& files, ExportResult& result)
-        : dbx_(dbx), context_(context), choices_(choices), hooks_(hooks), files_(files), result_(result),
+        : dbx_(dbx),
+          context_(context),
+          choices_(choices),
+          hooks_(hooks),
+          files_(files),
+          result_(result),
           conversation_(dbx, context)
     {
     }
@@ -162,8 +167,14 @@ public:
         WriteParameterLines(file, names.file, units);
 
         const LayerPositions layers(choices_.layerList);
-        RecordContext records{.dbx = dbx_, .context = context_, .units = units, .unitDivisor = UnitDivisor(units),
-                              .offsetX = offsetX, .offsetY = offsetY, .layers = layers, .sink = file,
+        RecordContext records{.dbx = dbx_,
+                              .context = context_,
+                              .units = units,
+                              .unitDivisor = UnitDivisor(units),
+                              .offsetX = offsetX,
+                              .offsetY = offsetY,
+                              .layers = layers,
+                              .sink = file,
                               .warnings = warnings_};
         writeNets(records, nets);
 
@@ -201,23 +212,24 @@ private:
                      const NetCollection& nets, const DesignCounts& counts, std::int32_t offsetX, std::int32_t offsetY)
     {
         const Units units = choices_.units;
-        WriteHeader(out, HeaderFields{
-            .designFile = designFile,
-            .drawingNumber = dbx::TrimNull(info.drawingNumber.field()),
-            .title = dbx::TrimNull(info.title.field()),
-            .revision = dbx::TrimNull(info.revision.field()),
-            .engineer = dbx::TrimNull(info.engineer.field()),
-            .dateTime = hooks_.dateTimeText(),
-            .components = counts.components,
-            .nets = static_cast<std::int64_t>(nets.netIds.size()),
-            .padTotal = counts.padTotal,
-            .padTop = counts.padTop,
-            .padBottom = counts.padBottom,
-            .connectedPins = nets.connectedPins,
-            .layers = counts.layers,
-            .offsetX = OffsetShown(offsetX, units),
-            .offsetY = OffsetShown(offsetY, units),
-        });
+        WriteHeader(out,
+                    HeaderFields{
+                        .designFile = designFile,
+                        .drawingNumber = dbx::TrimNull(info.drawingNumber.field()),
+                        .title = dbx::TrimNull(info.title.field()),
+                        .revision = dbx::TrimNull(info.revision.field()),
+                        .engineer = dbx::TrimNull(info.engineer.field()),
+                        .dateTime = hooks_.dateTimeText(),
+                        .components = counts.components,
+                        .nets = static_cast<std::int64_t>(nets.netIds.size()),
+                        .padTotal = counts.padTotal,
+                        .padTop = counts.padTop,
+                        .padBottom = counts.padBottom,
+                        .connectedPins = nets.connectedPins,
+                        .layers = counts.layers,
+                        .offsetX = OffsetShown(offsetX, units),
+                        .offsetY = OffsetShown(offsetY, units),
+                    });
     }
 
     void writeNets(RecordContext& records, const NetCollection& nets)
@@ -270,7 +282,7 @@ private:
     Warnings warnings_;
 };
 
-} // namespace
+}  // namespace
 
 ExportResult RunExport(dbx::Dbx& dbx, dbx::DbxContext& context, dbx::DbxStatus status, const ExportChoices& choices,
                        const ExportHooks& hooks, const ExportFiles& files)
@@ -291,4 +303,4 @@ ExportResult RunExport(dbx::Dbx& dbx, dbx::DbxContext& context, dbx::DbxStatus s
     return result;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

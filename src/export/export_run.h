@@ -33,15 +33,15 @@ struct ExportFiles {
 
 // What the run needs from its surroundings. Every hook must be set.
 struct ExportHooks {
-    std::function<void(const std::string&)> showStatus;  // the status line
-    std::function<void(const std::string&)> showFile;    // the design-file line
-    std::function<std::string()> dateTimeText;           // "date time" for the header
+    std::function<void(const std::string&)> showStatus;         // the status line
+    std::function<void(const std::string&)> showFile;           // the design-file line
+    std::function<std::string()> dateTimeText;                  // "date time" for the header
     std::function<void(const std::string& path)> openInViewer;  // used when View is ticked
 };
 
 struct ExportResult {
-    bool written = false;       // the netlist is complete and in place
-    std::string error;          // why not, when nothing was written
+    bool written = false;  // the netlist is complete and in place
+    std::string error;     // why not, when nothing was written
     std::string netlistPath;
     std::string settingsPath;
     std::int64_t netCount = 0;
@@ -58,7 +58,7 @@ struct ExportResult {
 // netlist and says so in a warning. Closes the DBX conversation on every way
 // out. `status` is the DBX status the window kept from its start-up
 // design-information read; the run goes on only when it is 0.
-ExportResult RunExport(dbx::Dbx& dbx, dbx::DbxContext& context, dbx::DbxStatus status,
-                       const ExportChoices& choices, const ExportHooks& hooks, const ExportFiles& files = {});
+ExportResult RunExport(dbx::Dbx& dbx, dbx::DbxContext& context, dbx::DbxStatus status, const ExportChoices& choices,
+                       const ExportHooks& hooks, const ExportFiles& files = {});
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -69,7 +69,7 @@ bool IsGone(long processId) noexcept
     return ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
 }
 
-} // namespace
+}  // namespace
 
 std::string SystemReason(int errorNumber)
 {
@@ -155,7 +155,7 @@ int RemoveLeftoverTemporaries(const std::string& folder) noexcept
 
 void RequireReplaceable(const std::string& path, std::string_view what)
 {
-    struct stat info {};
+    struct stat info { };
     if (::lstat(path.c_str(), &info) != 0 || S_ISLNK(info.st_mode))
         return;
     if (const std::string_view kind = NonRegularKind(info.st_mode); !kind.empty())
@@ -221,7 +221,7 @@ std::string ReadWholeFile(const std::string& path, std::string_view what)
     };
     if (!file.isOpen())
         throw cannotRead(errno);
-    struct stat info {};
+    struct stat info { };
     if (::fstat(file.descriptor(), &info) != 0)
         throw cannotRead(errno);
     if (const std::string_view kind = NonRegularKind(info.st_mode); !kind.empty())
@@ -249,4 +249,4 @@ void ReplaceFile(const std::string& path, std::string_view content, std::string_
     file.commit();
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

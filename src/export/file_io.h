@@ -19,7 +19,7 @@ int WriteAll(int descriptor, std::string_view data) noexcept;
 class FileHandle {
 public:
     FileHandle() = default;
-    explicit FileHandle(int descriptor) noexcept : descriptor_(descriptor) {}
+    explicit FileHandle(int descriptor) noexcept : descriptor_(descriptor) { }
     FileHandle(FileHandle&& other) noexcept;
     FileHandle& operator=(FileHandle&& other) noexcept;
     FileHandle(const FileHandle&) = delete;
@@ -93,4 +93,4 @@ std::string ReadWholeFile(const std::string& path, std::string_view what);
 // Replaces the file at path with content, atomically. Throws nodewick::FileError.
 void ReplaceFile(const std::string& path, std::string_view content, std::string_view what);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -26,4 +26,4 @@ std::string FileSystemPath(std::string_view dbxPath)
 #endif
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

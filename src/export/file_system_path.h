@@ -13,4 +13,4 @@ namespace nodewick::exporter {
 // be known. Throws ExportError naming the path.
 std::string FileSystemPath(std::string_view dbxPath);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

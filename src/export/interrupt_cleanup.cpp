@@ -28,7 +28,7 @@ extern "C" void RemoveAndEnd(int signalNumber)
     std::raise(signalNumber);
 }
 
-} // namespace
+}  // namespace
 
 void RemoveOnInterrupt(const std::string& path) noexcept
 {
@@ -37,13 +37,13 @@ void RemoveOnInterrupt(const std::string& path) noexcept
         return;
     std::memcpy(gPath, path.c_str(), path.size() + 1);
     gArmed = 1;
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = RemoveAndEnd;
     sigemptyset(&action.sa_mask);
     for (const int other : kSignals)
         sigaddset(&action.sa_mask, other);
     for (std::size_t i = 0; i < kSignals.size(); ++i) {
-        struct sigaction earlier {};
+        struct sigaction earlier { };
         if (::sigaction(kSignals[i], nullptr, &earlier) != 0 || earlier.sa_handler == SIG_IGN)
             continue;
         gInstalled[i] = ::sigaction(kSignals[i], &action, &gEarlier[i]) == 0;
@@ -74,4 +74,4 @@ InterruptsHeld::~InterruptsHeld()
     ::pthread_sigmask(SIG_SETMASK, &earlier_, nullptr);
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -32,4 +32,4 @@ private:
     sigset_t earlier_;
 };
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

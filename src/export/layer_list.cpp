@@ -58,4 +58,4 @@ std::vector<std::string> FillViaStyleList(dbx::Dbx& dbx, dbx::DbxContext& contex
     return names;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

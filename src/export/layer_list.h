@@ -35,4 +35,4 @@ std::vector<std::string> FillLayerList(dbx::Dbx& dbx, dbx::DbxContext& context);
 // The via style names, asked by ids 0, 1, 2, ... until a call fails.
 std::vector<std::string> FillViaStyleList(dbx::Dbx& dbx, dbx::DbxContext& context);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

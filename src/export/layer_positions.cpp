@@ -23,4 +23,4 @@ std::optional<std::int64_t> LayerPositions::of(std::int32_t layerId) const
     return found->second;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

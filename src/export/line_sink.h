@@ -14,4 +14,4 @@ public:
     virtual void Write(std::string_view line) = 0;
 };
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-} // namespace
+}  // namespace
 
 void RecordLine::startItem(int column)
 {
@@ -57,4 +57,4 @@ void WriteRecord(LineSink& sink, std::initializer_list<RecordItem> items)
     sink.Write(text);
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -33,8 +33,9 @@ struct RecordItem {
 };
 
 template <typename... Parts>
-    requires(sizeof...(Parts) <= kMaxItemParts && (std::convertible_to<const Parts&, std::string_view> && ...))
-constexpr RecordItem TextItem(int column, const Parts&... parts) noexcept
+requires(sizeof...(Parts) <= kMaxItemParts &&
+         (std::convertible_to<const Parts&, std::string_view> && ...)) constexpr RecordItem
+    TextItem(int column, const Parts&... parts) noexcept
 {
     RecordItem item;
     item.column = column;
@@ -62,8 +63,8 @@ public:
     RecordLine& operator=(const RecordLine&) = delete;
 
     template <typename... Parts>
-        requires(std::convertible_to<const Parts&, std::string_view> && ...)
-    RecordLine& text(int column, const Parts&... parts)
+    requires(std::convertible_to<const Parts&, std::string_view>&&...) RecordLine& text(int column,
+                                                                                        const Parts&... parts)
     {
         startItem(column);
         (line_.append(std::string_view(parts)), ...);
@@ -85,4 +86,4 @@ private:
 // Hands one line made of these items to the sink.
 void WriteRecord(LineSink& sink, std::initializer_list<RecordItem> items);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -17,7 +17,7 @@ constexpr std::string_view kSortLastPrefix = "zzz";
 bool IsSupplyLike(std::string_view name)
 {
     return name.starts_with('+') || name.starts_with('-') || name.starts_with("GND") || name.starts_with("VCC") ||
-           name.starts_with("SHI");
+        name.starts_with("SHI");
 }
 
 // The digit 0 counts as a digit in neither test: A05 still gets its 0.
@@ -82,8 +82,10 @@ class SortKeys {
 public:
     void add(std::string_view key, std::int32_t netId, bool tied)
     {
-        entries_.push_back(SortEntry{.start = FoldedStart(key), .offset = text_.size(),
-                                     .length = static_cast<std::uint32_t>(key.size()), .netId = netId,
+        entries_.push_back(SortEntry{.start = FoldedStart(key),
+                                     .offset = text_.size(),
+                                     .length = static_cast<std::uint32_t>(key.size()),
+                                     .netId = netId,
                                      .tied = tied});
         text_ += key;
     }
@@ -114,7 +116,7 @@ private:
     std::vector<SortEntry> entries_;
 };
 
-} // namespace
+}  // namespace
 
 std::string SortName(std::string_view netName)
 {
@@ -178,4 +180,4 @@ std::string AliasName(std::int64_t aliasNumber)
     return alias;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

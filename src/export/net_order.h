@@ -28,9 +28,9 @@ std::string OrderKey(std::string_view sortName, std::int32_t netId);
 bool KeyLess(std::string_view a, std::string_view b) noexcept;
 
 struct NetCollection {
-    std::vector<std::int32_t> netIds;          // in output order
-    std::vector<bool> tied;                    // per entry of netIds: its first attribute is "TieNet"
-    std::optional<std::int64_t> connectedPins; // sum of node counts; no value without nets
+    std::vector<std::int32_t> netIds;           // in output order
+    std::vector<bool> tied;                     // per entry of netIds: its first attribute is "TieNet"
+    std::optional<std::int64_t> connectedPins;  // sum of node counts; no value without nets
 };
 
 // Walks all nets once, builds their keys and sorts them.
@@ -47,4 +47,4 @@ inline bool NeedsAlias(std::string_view netName) noexcept
 // "NNAME" and the alias number, as IPC-D-356A readers expect it.
 std::string AliasName(std::int64_t aliasNumber);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

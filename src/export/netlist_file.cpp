@@ -12,7 +12,7 @@ std::string FolderOf(const std::string& path)
     return path.substr(0, path.rfind('/') + 1);
 }
 
-} // namespace
+}  // namespace
 
 NetlistFile::NetlistFile(const std::string& path) : finalPath_(path)
 {
@@ -40,4 +40,4 @@ void NetlistFile::commit()
         file_->commit();
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

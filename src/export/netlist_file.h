@@ -54,4 +54,4 @@ private:
     std::string buffer_;
 };
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

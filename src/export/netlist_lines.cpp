@@ -14,7 +14,7 @@ namespace {
 constexpr int kValueColumn = 18;
 constexpr int kNumberColumn = 17;
 
-} // namespace
+}  // namespace
 
 void WriteHeader(LineSink& out, const HeaderFields& header)
 {
@@ -30,13 +30,14 @@ void WriteHeader(LineSink& out, const HeaderFields& header)
     WriteRecord(out, {TextItem(1, "C Date"), TextItem(kValueColumn, header.dateTime)});
     WriteRecord(out, {TextItem(1, "C Components"), NumberItem(kNumberColumn, header.components)});
     WriteRecord(out, {TextItem(1, "C Number of Nets"), NumberItem(kNumberColumn, header.nets)});
-    WriteRecord(out, {TextItem(1, "C Total Pads"),
-                      TextItem(kValueColumn, Decimal(header.padTotal), " Top Side= ", Decimal(header.padTop),
-                               " Bottom Side= ", Decimal(header.padBottom))});
+    WriteRecord(out,
+                {TextItem(1, "C Total Pads"),
+                 TextItem(kValueColumn, Decimal(header.padTotal), " Top Side= ", Decimal(header.padTop),
+                          " Bottom Side= ", Decimal(header.padBottom))});
     WriteRecord(out, {TextItem(1, "C Connected Pins"), NumberItem(kNumberColumn, header.connectedPins)});
     WriteRecord(out, {TextItem(1, "C layers"), NumberItem(kNumberColumn, header.layers)});
-    WriteRecord(out, {TextItem(1, "C Offset ="),
-                      TextItem(kValueColumn, "(X: ", header.offsetX, " Y: ", header.offsetY, ")")});
+    WriteRecord(
+        out, {TextItem(1, "C Offset ="), TextItem(kValueColumn, "(X: ", header.offsetX, " Y: ", header.offsetY, ")")});
 }
 
 void WriteLayerLines(LineSink& out, const std::vector<std::string>& layerEntries)
@@ -64,4 +65,4 @@ void WriteEndRecord(LineSink& out)
     WriteRecord(out, {TextItem(1, "999")});
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -24,7 +24,7 @@ struct HeaderFields {
     std::string_view title;
     std::string_view revision;
     std::string_view engineer;
-    std::string_view dateTime;    // date, one space, time of day
+    std::string_view dateTime;  // date, one space, time of day
     Count components;
     std::int64_t nets = 0;
     std::int64_t padTotal = 0;
@@ -32,7 +32,7 @@ struct HeaderFields {
     std::int64_t padBottom = 0;
     Count connectedPins;
     Count layers;
-    std::string_view offsetX;     // FormatOffset texts
+    std::string_view offsetX;  // FormatOffset texts
     std::string_view offsetY;
 };
 
@@ -48,4 +48,4 @@ void WriteAliasLine(LineSink& out, std::string_view alias, std::string_view full
 
 void WriteEndRecord(LineSink& out);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -40,7 +40,7 @@ std::string_view LeadingNumber(std::string_view text) noexcept
     return digits ? text.substr(0, end) : std::string_view{};
 }
 
-} // namespace
+}  // namespace
 
 double OffsetTextValue(std::string_view text)
 {
@@ -88,4 +88,4 @@ double OffsetLimit(Units units)
     return units == Units::Mils ? 9999.9 : 99.999;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

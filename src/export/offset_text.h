@@ -26,4 +26,4 @@ std::string FormatOffset(double value, Units units);
 // The largest offset accepted in the unit: 9999.9 mil or 99.999 mm.
 double OffsetLimit(Units units);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

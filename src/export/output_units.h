@@ -37,4 +37,4 @@ constexpr std::int64_t TruncatedOutputUnits(std::int32_t size, std::int32_t unit
     return size / unitDivisor;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

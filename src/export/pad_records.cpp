@@ -40,7 +40,10 @@ struct Reach {
 class PadWriter {
 public:
     PadWriter(RecordContext& records, const CurrentNet& net, const dbx::ItemRecord& node)
-        : records_(records), net_(net), node_(node), refDes_(dbx::TrimNullView(node.pad.refDes.field())),
+        : records_(records),
+          net_(net),
+          node_(node),
+          refDes_(dbx::TrimNullView(node.pad.refDes.field())),
           pin_(dbx::TrimNullView(node.pad.pinDes.field()))
     {
     }
@@ -162,8 +165,8 @@ private:
     std::optional<dbx::ShapeRecord> shapeOn(std::int32_t layerId)
     {
         dbx::ShapeRecord shape;
-        const dbx::DbxStatus status =
-            records_.dbx.TGetPadShapeByLayer(records_.context, node_.pad.padStyleId, layerId, shape);
+        const dbx::DbxStatus status = records_.dbx.TGetPadShapeByLayer(records_.context, node_.pad.padStyleId, layerId,
+                                                                       shape);
         if (status != dbx::status::kSuccess || (shape.width == 0 && shape.height == 0))
             return std::nullopt;
         return shape;
@@ -196,7 +199,7 @@ private:
     std::string_view pin_;
 };
 
-} // namespace
+}  // namespace
 
 std::int64_t padsxy(RecordContext& records, const CurrentNet& net, dbx::ItemRecord& node, dbx::DbxStatus status)
 {
@@ -209,4 +212,4 @@ std::int64_t padsxy(RecordContext& records, const CurrentNet& net, dbx::ItemReco
     return written;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

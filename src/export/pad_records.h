@@ -14,4 +14,4 @@ namespace nodewick::exporter {
 // location that cannot be written.
 std::int64_t padsxy(RecordContext& records, const CurrentNet& net, dbx::ItemRecord& node, dbx::DbxStatus status);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -12,7 +12,7 @@ void AppendHex(std::string& out, char c)
     out += kHexDigits[code & 0xF];
 }
 
-} // namespace
+}  // namespace
 
 std::optional<char> FirstControlCharacter(std::string_view text) noexcept
 {
@@ -48,4 +48,4 @@ std::string ControlCharacterMessage(std::string_view subject, std::string_view t
     return message;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

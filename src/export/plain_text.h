@@ -36,4 +36,4 @@ void RequirePlainText(std::string_view text, Subject subject)
         throw ExportError(ControlCharacterMessage(subject(), text, *found));
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -8,4 +8,4 @@ namespace nodewick {
 // the window and the About box.
 inline constexpr std::string_view kContactAddress = "nodewick@example.org";
 
-} // namespace nodewick
+}  // namespace nodewick

@@ -64,4 +64,4 @@ std::int64_t CheckedLocation(const RecordContext& records, std::int32_t location
     return units;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

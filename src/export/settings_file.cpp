@@ -93,7 +93,7 @@ private:
     ReconciledLayers result_;
 };
 
-} // namespace
+}  // namespace
 
 std::string SettingsPath(const std::string& designFolder)
 {
@@ -105,7 +105,7 @@ std::optional<std::vector<std::string>> ReadSettingsFile(const std::string& desi
     const std::string path = SettingsPath(designFolder);
     // A name differing in letter case is another file on this platform's file
     // systems, and a folder of that name is no settings file either.
-    struct stat info {};
+    struct stat info { };
     if (::stat(path.c_str(), &info) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return std::nullopt;
@@ -128,8 +128,8 @@ std::string WriteSettingsFile(const std::string& designFolder, const std::vector
     return path;
 }
 
-ReconciledLayers ReconcileLayerOrder(const std::vector<std::string>& saved, const std::vector<std::string>& designLayers,
-                                     std::string_view settingsPath)
+ReconciledLayers ReconcileLayerOrder(const std::vector<std::string>& saved,
+                                     const std::vector<std::string>& designLayers, std::string_view settingsPath)
 {
     Reconciler reconciler(designLayers, settingsPath);
     for (std::size_t i = 0; i < saved.size(); ++i)
@@ -137,4 +137,4 @@ ReconciledLayers ReconcileLayerOrder(const std::vector<std::string>& saved, cons
     return reconciler.finish();
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

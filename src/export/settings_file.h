@@ -44,7 +44,7 @@ struct ReconciledLayers {
 // are dropped, and the design's layers the file lacks follow in DBX order. A
 // file naming exactly the design's layers is taken as it stands. settingsPath
 // names the file in the warnings.
-ReconciledLayers ReconcileLayerOrder(const std::vector<std::string>& saved, const std::vector<std::string>& designLayers,
-                                     std::string_view settingsPath);
+ReconciledLayers ReconcileLayerOrder(const std::vector<std::string>& saved,
+                                     const std::vector<std::string>& designLayers, std::string_view settingsPath);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

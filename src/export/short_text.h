@@ -82,4 +82,4 @@ inline DecimalText Decimal(std::int64_t value) noexcept
     return text;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -9,18 +9,18 @@ namespace {
 // Start columns of the record's items. Fields inside one item (the access code
 // after "A", the Y digits of a via after "Y ") sit at their nominal columns
 // only while the fields before them have their nominal widths.
-constexpr int kCodeColumn = 1;            // 1-3 code, 4-16 net name
-constexpr int kRefDesColumn = 21;         // 21-26
-constexpr int kPinColumn = 27;            // 27 "-", 28-32 pin
-constexpr int kViaDrillColumn = 32;       // 32 "M", 33-38 "D....P", 39-41 "A..", 42 "X"
-constexpr int kPadDrillColumn = 33;       // 33-38 "D....P" or "D....U"
-constexpr int kAccessColumn = 39;         // 39-41 "A..", 42 "X"
-constexpr int kXSignColumn = 43;          // "-" only for a negative X
-constexpr int kXColumn = 44;              // 44-49 X, 50 "Y"
-constexpr int kYSignColumn = 51;          // pads: "-" only for a negative Y
-constexpr int kPadYColumn = 52;           // 52-57 Y, 58-72 feature size of a surface pad
-constexpr int kSoldermaskColumn = 73;     // 73-74
-constexpr int kLayerRangeColumn = 75;     // 75-80 "L..L.."
+constexpr int kCodeColumn = 1;         // 1-3 code, 4-16 net name
+constexpr int kRefDesColumn = 21;      // 21-26
+constexpr int kPinColumn = 27;         // 27 "-", 28-32 pin
+constexpr int kViaDrillColumn = 32;    // 32 "M", 33-38 "D....P", 39-41 "A..", 42 "X"
+constexpr int kPadDrillColumn = 33;    // 33-38 "D....P" or "D....U"
+constexpr int kAccessColumn = 39;      // 39-41 "A..", 42 "X"
+constexpr int kXSignColumn = 43;       // "-" only for a negative X
+constexpr int kXColumn = 44;           // 44-49 X, 50 "Y"
+constexpr int kYSignColumn = 51;       // pads: "-" only for a negative Y
+constexpr int kPadYColumn = 52;        // 52-57 Y, 58-72 feature size of a surface pad
+constexpr int kSoldermaskColumn = 73;  // 73-74
+constexpr int kLayerRangeColumn = 75;  // 75-80 "L..L.."
 
 constexpr std::size_t kRefDesWidth = 6;
 constexpr std::size_t kPinWidth = 5;
@@ -115,8 +115,9 @@ void RenderPad(const TestRecord& pad, RecordLine& line)
     line.text(kPinColumn, "-", pad.pin.substr(0, kPinWidth));
     ShortText<24> drill;
     if (pad.drill)
-        drill.append('D').append(ZeroFilled(pad.drill->diameter, kDrillDigits).view()).append(
-            pad.drill->plated ? 'P' : 'U');
+        drill.append('D')
+            .append(ZeroFilled(pad.drill->diameter, kDrillDigits).view())
+            .append(pad.drill->plated ? 'P' : 'U');
     line.text(kPadDrillColumn, drill);
     line.text(kAccessColumn, "A", ZeroFilled(pad.access, kTwoDigits), "X");
     if (pad.x < 0)
@@ -147,7 +148,7 @@ void RenderVia(const TestRecord& via, RecordLine& line)
                   ZeroFilled(via.layers->end, kTwoDigits));
 }
 
-} // namespace
+}  // namespace
 
 void RenderTestRecord(const TestRecord& record, std::string& line)
 {
@@ -159,4 +160,4 @@ void RenderTestRecord(const TestRecord& record, std::string& line)
         RenderVia(record, items);
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -32,7 +32,7 @@ struct Drill {
 };
 
 struct FeatureSize {
-    std::int64_t width = 0;   // whole output units, never negative
+    std::int64_t width = 0;  // whole output units, never negative
     std::int64_t height = 0;
     std::int32_t rotation = 0;  // tenths of a degree
 };
@@ -46,12 +46,12 @@ struct LayerRange {
 struct TestRecord {
     RecordKind kind = RecordKind::Pad;
     OperationCode code = OperationCode::Surface;
-    std::string_view netName;  // at most 13 characters: the run aliases longer names
-    std::string_view refDes;   // pads: cut to 6 characters; a free pad's empty one is written ICT
-    std::string_view pin;      // pads: cut to 5 characters
+    std::string_view netName;    // at most 13 characters: the run aliases longer names
+    std::string_view refDes;     // pads: cut to 6 characters; a free pad's empty one is written ICT
+    std::string_view pin;        // pads: cut to 5 characters
     std::optional<Drill> drill;  // ThroughHole and BlindOrBuried records
-    std::int64_t access = 1;   // 0 both sides, 1 top, the layer count bottom, or a layer position
-    std::int64_t x = 0;        // output units, offset included; see kLargestLocation
+    std::int64_t access = 1;     // 0 both sides, 1 top, the layer count bottom, or a layer position
+    std::int64_t x = 0;          // output units, offset included; see kLargestLocation
     std::int64_t y = 0;
     std::optional<FeatureSize> featureSize;  // Surface records
     Soldermask soldermask = Soldermask::Top;
@@ -67,4 +67,4 @@ inline constexpr std::int64_t kLargestPadSize = 9999;
 // `line` (replacing what it held).
 void RenderTestRecord(const TestRecord& record, std::string& line);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

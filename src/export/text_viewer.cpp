@@ -45,7 +45,7 @@ BOOL CALLBACK ActivateWindow(HWND window, LPARAM)
 }
 #endif
 
-} // namespace
+}  // namespace
 
 #ifdef _WIN32
 // The editor starts in a normal window; once it waits for input, its window
@@ -83,4 +83,4 @@ std::optional<std::string> OpenInTextViewer(const std::string& path)
 }
 #endif
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -13,4 +13,4 @@ namespace nodewick::exporter {
 // started, or nothing.
 std::optional<std::string> OpenInTextViewer(const std::string& path);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -9,8 +9,7 @@ TieAttribute TieAttribut(dbx::Dbx& dbx, dbx::DbxContext& context, std::int32_t n
     dbx::AttrRecord attribute;
     if (dbx.TGetFirstNetAttribute(context, netId, attribute) != dbx::status::kSuccess)
         return {};
-    return TieAttribute{.name = dbx::TrimNull(attribute.name.field()),
-                        .value = dbx::TrimNull(attribute.value.field())};
+    return TieAttribute{.name = dbx::TrimNull(attribute.name.field()), .value = dbx::TrimNull(attribute.value.field())};
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -23,4 +23,4 @@ struct TieAttribute {
 // attributes simply has none.
 TieAttribute TieAttribut(dbx::Dbx& dbx, dbx::DbxContext& context, std::int32_t netId);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

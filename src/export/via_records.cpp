@@ -85,8 +85,8 @@ private:
             warn("its style has no copper on layer 1 or 2; written with size 0");
         record.code = OperationCode::Surface;
         record.access = side == Side::Bottom ? records_.layers.count() : 1;
-        record.featureSize = FeatureSize{.width = size(shape.width, "width"), .height = size(shape.height, "height"),
-                                         .rotation = via_.rotation};
+        record.featureSize = FeatureSize{
+            .width = size(shape.width, "width"), .height = size(shape.height, "height"), .rotation = via_.rotation};
         record.soldermask = side == Side::Bottom ? Soldermask::Bottom : Soldermask::Top;
     }
 
@@ -127,7 +127,7 @@ private:
     std::string where() const
     {
         return "Net " + std::string(net_.fullName) + ", via " + std::to_string(number_) + " (via style " +
-               std::to_string(via_.viaStyleId) + ")";
+            std::to_string(via_.viaStyleId) + ")";
     }
 
     void warn(const std::string& what) { records_.warnings.add(where() + ": " + what); }
@@ -138,7 +138,7 @@ private:
     std::int64_t number_;
 };
 
-} // namespace
+}  // namespace
 
 std::int64_t viasxy(RecordContext& records, const CurrentNet& net)
 {
@@ -155,4 +155,4 @@ std::int64_t viasxy(RecordContext& records, const CurrentNet& net)
     return written;
 }
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

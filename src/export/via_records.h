@@ -12,4 +12,4 @@ namespace nodewick::exporter {
 // ExportError for a location that cannot be written.
 std::int64_t viasxy(RecordContext& records, const CurrentNet& net);
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

@@ -38,4 +38,4 @@ private:
     std::int64_t count_ = 0;
 };
 
-} // namespace nodewick::exporter
+}  // namespace nodewick::exporter

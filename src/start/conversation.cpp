@@ -19,8 +19,8 @@ void ApplySavedOrder(Conversation& conversation)
         const std::optional<std::vector<std::string>> saved = exporter::ReadSettingsFile(folder);
         if (!saved)
             return;
-        exporter::ReconciledLayers reconciled =
-            exporter::ReconcileLayerOrder(*saved, conversation.layerList, exporter::SettingsPath(folder));
+        exporter::ReconciledLayers reconciled = exporter::ReconcileLayerOrder(*saved, conversation.layerList,
+                                                                              exporter::SettingsPath(folder));
         conversation.layerList = std::move(reconciled.entries);
         conversation.warnings.insert(conversation.warnings.end(), reconciled.warnings.begin(),
                                      reconciled.warnings.end());
@@ -30,7 +30,7 @@ void ApplySavedOrder(Conversation& conversation)
     }
 }
 
-} // namespace
+}  // namespace
 
 Conversation OpenConversation(dbx::Dbx& dbx, bool readSettings)
 {
@@ -51,4 +51,4 @@ Conversation OpenConversation(dbx::Dbx& dbx, bool readSettings)
     return conversation;
 }
 
-} // namespace nodewick::start
+}  // namespace nodewick::start

@@ -16,9 +16,9 @@ struct Conversation {
     // The status of the design-information read. The export goes on only
     // when it is 0; after a failed read the lists below stay empty.
     dbx::DbxStatus status = dbx::status::kSuccess;
-    exporter::DesignNames names;          // derived from the design path DBX reports
-    std::vector<std::string> layerList;   // layer entries, the saved order applied
-    std::vector<std::string> viaStyles;   // via style names in id order
+    exporter::DesignNames names;         // derived from the design path DBX reports
+    std::vector<std::string> layerList;  // layer entries, the saved order applied
+    std::vector<std::string> viaStyles;  // via style names in id order
     // What the user should know about the start (a design file's oddities,
     // a saved layer order that could not be taken over), in the order found.
     std::vector<std::string> warnings;
@@ -32,4 +32,4 @@ struct Conversation {
 // order, with a warning saying why. readSettings false leaves the file unread.
 Conversation OpenConversation(dbx::Dbx& dbx, bool readSettings = true);
 
-} // namespace nodewick::start
+}  // namespace nodewick::start

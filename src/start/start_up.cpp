@@ -16,7 +16,7 @@ std::unique_ptr<design::StandInEditor> HoldOpen(std::optional<design::Design> de
     }
 }
 
-} // namespace
+}  // namespace
 
 StandIn OpenStandIn(const std::filesystem::path& designFile)
 {
@@ -41,4 +41,4 @@ Started StartUp(std::optional<design::Design> design)
     return Started{.editor = std::move(editor), .conversation = std::move(conversation)};
 }
 
-} // namespace nodewick::start
+}  // namespace nodewick::start

@@ -40,4 +40,4 @@ Started StartUp(const std::filesystem::path& designFile, bool readSettings = tru
 // naming its path.
 Started StartUp(std::optional<design::Design> design);
 
-} // namespace nodewick::start
+}  // namespace nodewick::start

@@ -45,4 +45,4 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

@@ -13,4 +13,4 @@ public:
     explicit Form2(QWidget* parent = nullptr);
 };
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

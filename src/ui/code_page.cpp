@@ -20,7 +20,7 @@ char ToByte(char16_t unit)
     return '?';
 }
 
-} // namespace
+}  // namespace
 
 QString FromCodePage(std::string_view bytes)
 {
@@ -40,4 +40,4 @@ std::string ToCodePage(const QString& text)
     return bytes;
 }
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

@@ -14,4 +14,4 @@ namespace nodewick::ui {
 QString FromCodePage(std::string_view bytes);
 std::string ToCodePage(const QString& text);
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

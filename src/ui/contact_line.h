@@ -10,8 +10,8 @@ namespace nodewick::ui {
 // and the About box show it.
 inline QString ContactLine()
 {
-    return QStringLiteral("Email:") + QString::fromLatin1(kContactAddress.data(),
-                                                          static_cast<qsizetype>(kContactAddress.size()));
+    return QStringLiteral("Email:") +
+        QString::fromLatin1(kContactAddress.data(), static_cast<qsizetype>(kContactAddress.size()));
 }
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

@@ -21,4 +21,4 @@ WindowServices DesktopServices()
     };
 }
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

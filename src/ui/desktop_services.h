@@ -8,4 +8,4 @@ namespace nodewick::ui {
 // the end of the application's event loop, and standard error for warnings.
 WindowServices DesktopServices();
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

@@ -28,4 +28,4 @@ void MoveEntryDown(LayerOrder& order)
     order.selected = k + 1;
 }
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

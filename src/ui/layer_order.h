@@ -24,4 +24,4 @@ void MoveEntryUp(LayerOrder& order);
 // top entry becomes selected (an empty list stays without selection).
 void MoveEntryDown(LayerOrder& order);
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

@@ -56,7 +56,7 @@ std::optional<std::size_t> SelectedRow(const QListWidget* list)
     return static_cast<std::size_t>(list->row(selected.front()));
 }
 
-} // namespace
+}  // namespace
 
 Pcad::Pcad(dbx::Dbx& dbx, WindowServices services, const std::vector<std::string>& notes, QWidget* parent)
     : QMainWindow(parent), model_(dbx, *this, std::move(services))
@@ -193,17 +193,28 @@ void Pcad::closeEvent(QCloseEvent* event)
 QWidget* Pcad::widget(Control control) const
 {
     switch (control) {
-    case Control::Option1: return option1_;
-    case Control::Option2: return option2_;
-    case Control::Check1: return check1_;
-    case Control::Check2: return check2_;
-    case Control::Command1: return command1_;
-    case Control::Command2: return command2_;
-    case Control::Command3: return command3_;
-    case Control::Command4: return command4_;
-    case Control::Command5: return command5_;
-    case Control::Start: return start_;
-    case Control::ICT_OPT: break;
+    case Control::Option1:
+        return option1_;
+    case Control::Option2:
+        return option2_;
+    case Control::Check1:
+        return check1_;
+    case Control::Check2:
+        return check2_;
+    case Control::Command1:
+        return command1_;
+    case Control::Command2:
+        return command2_;
+    case Control::Command3:
+        return command3_;
+    case Control::Command4:
+        return command4_;
+    case Control::Command5:
+        return command5_;
+    case Control::Start:
+        return start_;
+    case Control::ICT_OPT:
+        break;
     }
     return nullptr;
 }
@@ -285,4 +296,4 @@ void Pcad::showAboutBox()
     about_->show();
 }
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

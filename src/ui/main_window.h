@@ -34,8 +34,7 @@ class Pcad final : public QMainWindow, private WindowView {
     Q_OBJECT
 
 public:
-    Pcad(dbx::Dbx& dbx, WindowServices services, const std::vector<std::string>& notes = {},
-         QWidget* parent = nullptr);
+    Pcad(dbx::Dbx& dbx, WindowServices services, const std::vector<std::string>& notes = {}, QWidget* parent = nullptr);
 
     Offset& offsetDialog() const { return *offset_; }
 
@@ -92,4 +91,4 @@ private:
     QAction* ictOpt_ = nullptr;
 };
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

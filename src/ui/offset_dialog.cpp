@@ -37,7 +37,7 @@ QLineEdit* MakeTextBox(const char* name, QWidget* parent)
     return box;
 }
 
-} // namespace
+}  // namespace
 
 Offset::Offset(WindowModel& model, QWidget* parent)
     : QDialog(parent), text1_(MakeTextBox("Text1", this)), text2_(MakeTextBox("Text2", this))
@@ -87,4 +87,4 @@ void Offset::setText(OffsetBox which, const QString& text)
     box(which)->setText(text);
 }
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

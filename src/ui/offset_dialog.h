@@ -33,4 +33,4 @@ private:
     QLineEdit* text2_;
 };
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

@@ -13,4 +13,4 @@ int TwipsToPixels(int twips, double dotsPerInch) noexcept
     return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
 }
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

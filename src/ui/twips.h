@@ -7,4 +7,4 @@ namespace nodewick::ui {
 // nearest pixel.
 int TwipsToPixels(int twips, double dotsPerInch) noexcept;
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

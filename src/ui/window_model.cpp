@@ -18,8 +18,8 @@ std::string PlainDecimal(double value)
     if (value == 0.0)
         value = 0.0;  // no "-0"
     std::array<char, 400> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed);
     if (error != std::errc{})
         return "0";
     return std::string(buffer.data(), end);
@@ -33,7 +33,7 @@ constexpr std::array kExportLocked{Control::Check1,   Control::Command1, Control
                                    Control::Command4, Control::Command5, Control::Option1,  Control::Option2,
                                    Control::Check2,   Control::Start};
 
-} // namespace
+}  // namespace
 
 WindowModel::WindowModel(dbx::Dbx& dbx, WindowView& view, WindowServices services)
     : dbx_(dbx), view_(view), services_(std::move(services))
@@ -265,4 +265,4 @@ void WindowModel::cancelOffsets()
     view_.hideOffsetDialog();
 }
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

@@ -46,18 +46,18 @@ public:
     void startUp(const std::vector<std::string>& notes = {});
 
     // The main window's events.
-    void unitsChosen(exporter::Units units);                 // Option1 or Option2 clicked
-    void tieChosen(bool tie);                                // Check1 ticked or cleared
-    void viewChosen(bool view);                              // Check2 ticked or cleared
-    void layerSelected(std::optional<std::size_t> row);     // the user selected in List2
-    void moveUp();                                           // Command1 "Up"
-    void moveDown();                                         // Command2 "Down"
-    void reload();                                           // Command5 "Reload"
-    void more();                                             // Command3 "&More>>"
-    void less();                                             // Command4 "<<&Less"
-    void start();                                            // Start "&Start": the export run
-    void end();                                              // Exit "&End", and the title bar's close
-    void openOffsetDialog();                                 // menu "&Offset" (Offset_1)
+    void unitsChosen(exporter::Units units);             // Option1 or Option2 clicked
+    void tieChosen(bool tie);                            // Check1 ticked or cleared
+    void viewChosen(bool view);                          // Check2 ticked or cleared
+    void layerSelected(std::optional<std::size_t> row);  // the user selected in List2
+    void moveUp();                                       // Command1 "Up"
+    void moveDown();                                     // Command2 "Down"
+    void reload();                                       // Command5 "Reload"
+    void more();                                         // Command3 "&More>>"
+    void less();                                         // Command4 "<<&Less"
+    void start();                                        // Start "&Start": the export run
+    void end();                                          // Exit "&End", and the title bar's close
+    void openOffsetDialog();                             // menu "&Offset" (Offset_1)
 
     // The offset dialog's events.
     void offsetEdited(OffsetBox box, const std::string& text);  // typed or pasted into Text1 or Text2
@@ -97,4 +97,4 @@ private:
     std::optional<std::size_t> selected_;
 };
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

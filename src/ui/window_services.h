@@ -11,12 +11,12 @@ namespace nodewick::ui {
 // clock, see the viewer asked and the program asked to end. Every member must
 // be set.
 struct WindowServices {
-    std::function<void()> beep;                                // the system beep
-    std::function<std::string()> dateTimeText;                 // "date time" for the netlist header
+    std::function<void()> beep;                 // the system beep
+    std::function<std::string()> dateTimeText;  // "date time" for the netlist header
     // The text editor, on the finished file; says why it could not be started.
     std::function<std::optional<std::string>(const std::string& path)> openInViewer;
-    std::function<void()> quit;                                // ends the program at once
-    std::function<void(const std::string&)> warn;              // what the user should know, kept whole
+    std::function<void()> quit;                    // ends the program at once
+    std::function<void(const std::string&)> warn;  // what the user should know, kept whole
 };
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

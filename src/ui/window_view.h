@@ -20,7 +20,19 @@ inline constexpr int kWideOuterWidth = 8000;
 // knows them by: the units (Option1 mils, Option2 mm), Tie (Check1), View
 // (Check2), Up (Command1), Down (Command2), More>> (Command3), <<Less
 // (Command4), Reload (Command5), Start, and the menu entry "&ICT".
-enum class Control { Option1, Option2, Check1, Check2, Command1, Command2, Command3, Command4, Command5, Start, ICT_OPT };
+enum class Control {
+    Option1,
+    Option2,
+    Check1,
+    Check2,
+    Command1,
+    Command2,
+    Command3,
+    Command4,
+    Command5,
+    Start,
+    ICT_OPT
+};
 
 // The offset dialog's text boxes: Text1 holds the X offset, Text2 the Y offset.
 enum class OffsetBox { Text1, Text2 };
@@ -68,4 +80,4 @@ public:
 // alone: the box is made the first time it is shown, shown without blocking
 // (showing it while it is shown changes nothing), and its "Ok" hides it.
 
-} // namespace nodewick::ui
+}  // namespace nodewick::ui

@@ -526,8 +526,9 @@ void DesignReader::readDesignTexts(JsonObjectReader& in)
 {
     const std::int32_t version = in.int32(DesignKey::NodewickDesign);
     if (version != kFormatVersion) {
-        in.fail(DesignKey::NodewickDesign, "this is design file format " + std::to_string(version) +
-                                               "; Nodewick reads format " + std::to_string(kFormatVersion));
+        in.fail(DesignKey::NodewickDesign,
+                "this is design file format " + std::to_string(version) + "; Nodewick reads format " +
+                    std::to_string(kFormatVersion));
     }
     if (std::optional<std::string> path = in.optionalText(DesignKey::Path, kWrittenText)) {
         if (path->empty())
@@ -553,14 +554,15 @@ void DesignReader::warnUnknownKeys(const JsonObjectReader& in)
 LoadedDesign DesignReader::take()
 {
     if (unknownKeys_ > kMostUnknownKeyWarnings) {
-        warnings_.push_back(DesignFileMessage(
-            fileName_, std::nullopt, "", std::to_string(unknownKeys_ - kMostUnknownKeyWarnings) + " more unknown keys ignored"));
+        warnings_.push_back(
+            DesignFileMessage(fileName_, std::nullopt, "",
+                              std::to_string(unknownKeys_ - kMostUnknownKeyWarnings) + " more unknown keys ignored"));
     }
     LinkJsonDesign(design_, padCountGiven_, fileName_);
     return LoadedDesign{.design = std::move(design_), .warnings = std::move(warnings_)};
 }
 
-} // namespace
+}  // namespace
 
 LoadedDesign LoadJsonDesign(std::istream& in, const std::filesystem::path& file)
 {
@@ -580,4 +582,4 @@ LoadedDesign LoadJsonDesign(const TrackedInput::Source& source, const std::files
     return reader.take();
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

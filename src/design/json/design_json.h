@@ -18,4 +18,4 @@ LoadedDesign LoadJsonDesign(std::istream& in, const std::filesystem::path& file)
 // The same from any source of bytes, such as a file already open.
 LoadedDesign LoadJsonDesign(const TrackedInput::Source& source, const std::filesystem::path& file);
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

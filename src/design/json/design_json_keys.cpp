@@ -10,11 +10,11 @@ constexpr std::size_t kKnownKeys = static_cast<std::size_t>(DesignKey::Other);
 
 // In the order of DesignKey, which groups the keys by their first letter.
 constexpr std::array<std::string_view, kKnownKeys> kNames = {
-    "attributes", "components", "drawingNumber", "end",     "engineer", "flip",      "height",   "hole",
-    "id",         "items",      "layer",         "layers",  "name",     "nets",      "nodewickDesign", "nodes",
-    "padCount",   "padStyle",   "padStyles",     "path",    "pin",      "plated",   "refDes",    "revision", "rotation",
-    "shapes",     "side",       "start",         "status",  "title",    "type",      "value",    "viaStyle",
-    "viaStyles",  "width",      "x",             "y",
+    "attributes", "components", "drawingNumber", "end",    "engineer", "flip",   "height",         "hole",
+    "id",         "items",      "layer",         "layers", "name",     "nets",   "nodewickDesign", "nodes",
+    "padCount",   "padStyle",   "padStyles",     "path",   "pin",      "plated", "refDes",         "revision",
+    "rotation",   "shapes",     "side",          "start",  "status",   "title",  "type",           "value",
+    "viaStyle",   "viaStyles",  "width",         "x",      "y",
 };
 
 constexpr std::size_t kLetters = 26;
@@ -45,7 +45,7 @@ constexpr bool GroupedByFirstLetter()
 }
 static_assert(GroupedByFirstLetter(), "the key names must be grouped by their first letter, a to z");
 
-} // namespace
+}  // namespace
 
 DesignKey FindDesignKey(std::string_view name) noexcept
 {
@@ -65,4 +65,4 @@ std::string_view DesignKeyName(DesignKey key) noexcept
     return index < kNames.size() ? kNames[index] : std::string_view{};
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

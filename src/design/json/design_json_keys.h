@@ -52,4 +52,4 @@ enum class DesignKey : std::uint8_t {
 DesignKey FindDesignKey(std::string_view name) noexcept;
 std::string_view DesignKeyName(DesignKey key) noexcept;
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

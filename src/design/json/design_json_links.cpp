@@ -62,8 +62,9 @@ private:
         for (std::size_t i = 0; i < list.size(); ++i) {
             const auto [first, added] = index.emplace(list[i].id, i);
             if (!added) {
-                fail(Element(array, i) + ".id", std::string(what) + " id " + std::to_string(list[i].id) +
-                                                    " is already used by " + Element(array, first->second));
+                fail(Element(array, i) + ".id",
+                     std::string(what) + " id " + std::to_string(list[i].id) + " is already used by " +
+                         Element(array, first->second));
             }
         }
         return index;
@@ -88,8 +89,9 @@ private:
                 requireLayer(layerId, shapePath);
                 for (std::size_t j = 0; j < i; ++j) {
                     if (style.shapes[j].layerId == layerId)
-                        fail(shapePath, "a second shape for layer " + std::to_string(layerId) + " (the first is " +
-                                            Element("shapes", j) + ")");
+                        fail(shapePath,
+                             "a second shape for layer " + std::to_string(layerId) + " (the first is " +
+                                 Element("shapes", j) + ")");
                 }
             }
         }
@@ -158,11 +160,11 @@ private:
     ComponentIndex components_;
 };
 
-} // namespace
+}  // namespace
 
 void LinkJsonDesign(Design& design, const std::vector<bool>& padCountGiven, const std::string& fileName)
 {
     Linker(design, fileName).link(padCountGiven);
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

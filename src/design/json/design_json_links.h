@@ -22,4 +22,4 @@ namespace nodewick::design {
 // fault.
 void LinkJsonDesign(Design& design, const std::vector<bool>& padCountGiven, const std::string& fileName);
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

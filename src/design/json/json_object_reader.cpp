@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kOutOfRange = "the value is outside the 32-bit signed range";
 
-} // namespace
+}  // namespace
 
 std::string_view JsonKindName(JsonValue::Kind kind)
 {
@@ -111,8 +111,8 @@ std::string DesignFileMessage(const std::string& fileName, std::optional<TextPos
     return message;
 }
 
-JsonObjectReader::JsonObjectReader(std::vector<JsonMember>& members, const JsonPath& path,
-                                   const std::string& fileName, TextPosition objectAt)
+JsonObjectReader::JsonObjectReader(std::vector<JsonMember>& members, const JsonPath& path, const std::string& fileName,
+                                   TextPosition objectAt)
     : members_(members), path_(path), fileName_(fileName), objectAt_(objectAt)
 {
 }
@@ -199,8 +199,9 @@ std::int32_t JsonObjectReader::rotation(DesignKey key)
 {
     const std::int32_t tenths = int32(key, 0);
     if (tenths < -kLargestRotation || tenths > kLargestRotation) {
-        fail(key, "a rotation is tenths of a degree from " + std::to_string(-kLargestRotation) + " to " +
-                      std::to_string(kLargestRotation) + ", not " + std::to_string(tenths));
+        fail(key,
+             "a rotation is tenths of a degree from " + std::to_string(-kLargestRotation) + " to " +
+                 std::to_string(kLargestRotation) + ", not " + std::to_string(tenths));
     }
     return tenths;
 }
@@ -216,9 +217,10 @@ std::int32_t JsonObjectReader::lengthOf(JsonMember& member)
         }
     }
     if (value.kind != JsonValue::Kind::Integer && value.kind != JsonValue::Kind::HugeInteger) {
-        fail(member, "expected a length (an integer in database units, or a string with a unit such as "
-                         "\"60mil\" or \"1.524mm\"), found " +
-                             std::string(JsonKindName(value.kind)));
+        fail(member,
+             "expected a length (an integer in database units, or a string with a unit such as "
+             "\"60mil\" or \"1.524mm\"), found " +
+                 std::string(JsonKindName(value.kind)));
     }
     return int32(member);
 }
@@ -288,4 +290,4 @@ std::vector<std::string_view> JsonObjectReader::unusedKeys() const
     return keys;
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

@@ -125,4 +125,4 @@ private:
     TextPosition objectAt_;
 };
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

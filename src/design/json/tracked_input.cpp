@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::size_t kBufferSize = std::size_t{1} << 16;
 
-} // namespace
+}  // namespace
 
 TrackedInput::TrackedInput(Source source) : source_(std::move(source)), buffer_(kBufferSize)
 {
@@ -46,4 +46,4 @@ TrackedInput::int_type TrackedInput::underflow()
     return got == 0 ? traits_type::eof() : traits_type::to_int_type(buffer_[0]);
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

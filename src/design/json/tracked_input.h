@@ -40,4 +40,4 @@ private:
     TextPosition position_;
 };
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

@@ -94,8 +94,9 @@ std::size_t ChooseGraphics(ListView placement, const PatternDef& pattern, Report
             return i;
     }
     if (pattern.graphics.size() > 1)
-        reporter.warn(placement.line(), "the pattern " + Quoted(pattern.name) + " has no graphics " + Quoted(*wanted) +
-                                            "; its first graphics is used");
+        reporter.warn(placement.line(),
+                      "the pattern " + Quoted(pattern.name) + " has no graphics " + Quoted(*wanted) +
+                          "; its first graphics is used");
     return 0;
 }
 
@@ -129,7 +130,7 @@ void ReadMultiLayer(ListView multiLayer, Board& board, Library& library, Unit fi
     }
 }
 
-} // namespace
+}  // namespace
 
 Board ReadBoard(const std::vector<ListView>& designForms, Library& library, Unit fileUnit, Reporter& reporter)
 {
@@ -149,4 +150,4 @@ Board ReadBoard(const std::vector<ListView>& designForms, Library& library, Unit
     return board;
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -49,4 +49,4 @@ struct Board {
 // an undefined via style is an error.
 Board ReadBoard(const std::vector<ListView>& designForms, Library& library, Unit fileUnit, Reporter& reporter);
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

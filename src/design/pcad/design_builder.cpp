@@ -25,7 +25,8 @@ std::string CheckedText(std::string text, FieldText use, std::string_view what, 
     std::string shown;
     for (const char c : std::string_view(text).substr(0, 40))
         shown += static_cast<unsigned char>(c) < 32 || c == 127 ? '?' : c;
-    const std::string message = std::string(what) + " " + Quoted(shown) + (text.size() > 40 ? "..." : "") + ": " + *problem;
+    const std::string message = std::string(what) + " " + Quoted(shown) + (text.size() > 40 ? "..." : "") + ": " +
+        *problem;
     if (line == 0)
         reporter.fail(message);
     reporter.fail(line, message);
@@ -60,15 +61,16 @@ const AttachedPattern* PinMapOf(const Placement& placement, const PatternDef& pa
 {
     const auto part = netlist.compDefOfPart.find(placement.refDes);
     if (part == netlist.compDefOfPart.end()) {
-        reporter.warn(placement.line, "the part " + Quoted(placement.refDes) +
-                                          " has no component (compInst); its pins are the pattern's pad designators");
+        reporter.warn(placement.line,
+                      "the part " + Quoted(placement.refDes) +
+                          " has no component (compInst); its pins are the pattern's pad designators");
         return nullptr;
     }
     const std::optional<std::size_t> compDef = library.compDefNames.find(part->second);
     if (!compDef) {
-        reporter.warn(placement.line, "the part " + Quoted(placement.refDes) + " uses the component " +
-                                          Quoted(part->second) +
-                                          ", which is not defined; its pins are the pattern's pad designators");
+        reporter.warn(placement.line,
+                      "the part " + Quoted(placement.refDes) + " uses the component " + Quoted(part->second) +
+                          ", which is not defined; its pins are the pattern's pad designators");
         return nullptr;
     }
     return ChoosePinMap(library.compDefs[*compDef], pattern);
@@ -88,8 +90,8 @@ PlacedPart PlacePart(const Placement& placement, const Library& library, const N
     part.pads.reserve(graphics.pads.size());
     for (const PatternPad& pad : graphics.pads) {
         PlacedPad placed;
-        placed.board = PlacePad({double(pad.place.x.databaseUnits), double(pad.place.y.databaseUnits)}, pad.place.rotation,
-                                pad.place.flipped, frame, placement.line, reporter);
+        placed.board = PlacePad({double(pad.place.x.databaseUnits), double(pad.place.y.databaseUnits)},
+                                pad.place.rotation, pad.place.flipped, frame, placement.line, reporter);
         placed.styleId = pad.styleId;
         placed.pin = PinOfPad(pad, pinMap);
         part.pads.push_back(std::move(placed));
@@ -125,9 +127,11 @@ public:
         design.title = CheckedText(board_.fields.title, kWrittenText, "the title", 0, reporter_);
         design.engineer = CheckedText(board_.fields.author, kWrittenText, "the author", 0, reporter_);
         design.revision = CheckedText(board_.fields.revision, kWrittenText, "the revision", 0, reporter_);
-        design.drawingNumber = CheckedText(board_.fields.drawingNumber, kWrittenText, "the drawing number", 0, reporter_);
+        design.drawingNumber = CheckedText(board_.fields.drawingNumber, kWrittenText, "the drawing number", 0,
+                                           reporter_);
         for (const Layer& layer : board_.layers)
-            design.layers.push_back({layer.id, CheckedText(layer.name, kWrittenText, "the layer name", 0, reporter_), layer.type});
+            design.layers.push_back(
+                {layer.id, CheckedText(layer.name, kWrittenText, "the layer name", 0, reporter_), layer.type});
         design.padStyles = checkedStyles(library_.padStyles);
         design.viaStyles = checkedStyles(library_.viaStyles);
         placeParts(design);
@@ -155,8 +159,8 @@ private:
             const PlacedPart& part = parts_.back();
             design.components.push_back({part.refDes, part.side, static_cast<std::int32_t>(part.pads.size())});
             if (partOfRefDes_.find(placement.refDes) != parts_.size() - 1)
-                reporter_.warn(placement.line, "the part " + Quoted(placement.refDes) +
-                                                   " is placed twice; net nodes go to the first");
+                reporter_.warn(placement.line,
+                               "the part " + Quoted(placement.refDes) + " is placed twice; net nodes go to the first");
         }
     }
 
@@ -178,10 +182,11 @@ private:
         if (const std::optional<RepeatedName> repeated = FirstRepeatedNetName(design.nets)) {
             const NetDef& earlier = netlist_.nets[repeated->earlier];
             const NetDef& later = netlist_.nets[repeated->later];
-            reporter_.fail(later.line, "the net " + Quoted(later.name) + " has the name of the net " +
-                                           Quoted(earlier.name) + " of line " + Decimal(earlier.line) +
-                                           " (blanks at the ends do not count); two nets of one name would be "
-                                           "written as one");
+            reporter_.fail(later.line,
+                           "the net " + Quoted(later.name) + " has the name of the net " + Quoted(earlier.name) +
+                               " of line " + Decimal(earlier.line) +
+                               " (blanks at the ends do not count); two nets of one name would be "
+                               "written as one");
         }
     }
 
@@ -198,23 +203,26 @@ private:
     {
         const std::optional<std::size_t> found = partOfRefDes_.find(node.refDes);
         if (!found) {
-            reporter_.warn(node.line, "the net " + Quoted(net.name) + " names the part " + Quoted(node.refDes) +
-                                          ", which is not placed; the node is skipped");
+            reporter_.warn(node.line,
+                           "the net " + Quoted(net.name) + " names the part " + Quoted(node.refDes) +
+                               ", which is not placed; the node is skipped");
             return;
         }
         PlacedPart& part = parts_[*found];
         const auto [first, last] = part.padsOf(node.pin);
         if (first == last) {
-            reporter_.warn(node.line, "the net " + Quoted(net.name) + " names pin " + Quoted(node.pin) + " of " +
-                                          Quoted(node.refDes) + ", which has no pad with that pin; the node is skipped");
+            reporter_.warn(node.line,
+                           "the net " + Quoted(net.name) + " names pin " + Quoted(node.pin) + " of " +
+                               Quoted(node.refDes) + ", which has no pad with that pin; the node is skipped");
             return;
         }
         for (auto it = first; it != last; ++it) {
             PlacedPad& pad = *it;
             if (pad.net != kNoNet) {
-                reporter_.warn(node.line, "pin " + Quoted(node.pin) + " of " + Quoted(node.refDes) +
-                                              " is already a node of the net " +
-                                              Quoted(netlist_.nets[pad.net].name) + "; it is not added again");
+                reporter_.warn(node.line,
+                               "pin " + Quoted(node.pin) + " of " + Quoted(node.refDes) +
+                                   " is already a node of the net " + Quoted(netlist_.nets[pad.net].name) +
+                                   "; it is not added again");
                 continue;
             }
             pad.net = netIndex;
@@ -285,14 +293,14 @@ private:
             for (const PatternVia& via : pattern.graphics[placement.graphics].vias) {
                 const std::optional<std::size_t> net = netNamed(via.netName, via.line);
                 if (!net) {
-                    reporter_.warn(via.line, "a via of the pattern " + Quoted(pattern.name) + " in the part " +
-                                                 Quoted(placement.refDes) +
-                                                 " names no net (netNameRef); it is no test point and is skipped");
+                    reporter_.warn(via.line,
+                                   "a via of the pattern " + Quoted(pattern.name) + " in the part " +
+                                       Quoted(placement.refDes) +
+                                       " names no net (netNameRef); it is no test point and is skipped");
                     continue;
                 }
-                const BoardPad placed =
-                    PlacePad({double(via.place.x.databaseUnits), double(via.place.y.databaseUnits)}, via.place.rotation,
-                             via.place.flipped, frame, via.line, reporter_);
+                const BoardPad placed = PlacePad({double(via.place.x.databaseUnits), double(via.place.y.databaseUnits)},
+                                                 via.place.rotation, via.place.flipped, frame, via.line, reporter_);
                 design.nets[*net].items.push_back({
                     .type = dbx::kItemTypeVia,
                     .x = placed.x,
@@ -313,11 +321,11 @@ private:
     RefDesIndex<Placement, &Placement::refDes> partOfRefDes_;
 };
 
-} // namespace
+}  // namespace
 
 Design BuildDesign(const Library& library, const Netlist& netlist, const Board& board, Reporter& reporter)
 {
     return Builder(library, netlist, board, reporter).build();
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -15,4 +15,4 @@ namespace nodewick::design::pcad {
 // caller, which knows the file's real path.
 Design BuildDesign(const Library& library, const Netlist& netlist, const Board& board, Reporter& reporter);
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

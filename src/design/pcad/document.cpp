@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint32_t kKindShift = 30;
 constexpr std::uint32_t kLengthMask = (std::uint32_t{1} << kKindShift) - 1;
 
-} // namespace
+}  // namespace
 
 class DocumentBuilder {
 public:
@@ -52,7 +52,8 @@ public:
         }
         if (open_.size() > 1) {
             const StoredElement& list = elements_[open_.back()];
-            reporter_.fail(list.line, "the list " + std::string(textOf(list)) + " is not closed before the end of the file");
+            reporter_.fail(list.line,
+                           "the list " + std::string(textOf(list)) + " is not closed before the end of the file");
         }
         if (wrapped && !closedByWrapper)
             reporter_.fail(firstLine, "the parenthesis before the header is not closed at the end of the file");
@@ -122,7 +123,8 @@ private:
                 --depth;
                 break;
             case TokenKind::End:
-                reporter_.fail(list.line, "the list " + std::string(list.text) + " is not closed before the end of the file");
+                reporter_.fail(list.line,
+                               "the list " + std::string(list.text) + " is not closed before the end of the file");
             case TokenKind::String:
             case TokenKind::Word:
                 break;
@@ -210,4 +212,4 @@ Document Document::Parse(std::string_view text, const Reporter& reporter)
     return document;
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

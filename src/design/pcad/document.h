@@ -40,7 +40,7 @@ class Document;
 // A list of the file: its keyword and its children.
 class ListView {
 public:
-    ListView(const Document& document, std::uint32_t index) noexcept : document_(&document), index_(index) {}
+    ListView(const Document& document, std::uint32_t index) noexcept : document_(&document), index_(index) { }
 
     std::string_view keyword() const noexcept;
     std::uint32_t line() const noexcept;
@@ -48,7 +48,7 @@ public:
 
     class Iterator {
     public:
-        Iterator(const Document& document, std::uint32_t index) noexcept : document_(&document), index_(index) {}
+        Iterator(const Document& document, std::uint32_t index) noexcept : document_(&document), index_(index) { }
         Element operator*() const noexcept;
         Iterator& operator++() noexcept;
         bool operator!=(const Iterator& other) const noexcept { return index_ != other.index_; }
@@ -141,4 +141,4 @@ private:
     std::vector<StoredElement> elements_;
 };
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -81,7 +81,7 @@ constexpr SkippedForm kSkippedForms[] = {
     {"attachedSymbol", kLibrary, true},
 };
 
-} // namespace
+}  // namespace
 
 bool IsSkippedForm(FormPlace place, std::string_view keyword) noexcept
 {
@@ -103,4 +103,4 @@ bool IsUnreadForm(std::string_view keyword) noexcept
     return false;
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -23,4 +23,4 @@ bool IsSkippedForm(FormPlace place, std::string_view keyword) noexcept;
 // such as copper-pour islands' layer contents and print settings.
 bool IsUnreadForm(std::string_view keyword) noexcept;
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -54,7 +54,7 @@ std::string_view HeaderKeyword(std::string_view text, std::size_t at) noexcept
     return {};
 }
 
-} // namespace
+}  // namespace
 
 bool LooksLikePcadAscii(std::string_view text) noexcept
 {
@@ -154,4 +154,4 @@ std::string Unescape(std::string_view raw)
     return text;
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -23,9 +23,9 @@ struct Token {
 // TangoPRO_ASCII) and the Windows path the file was saved under, written raw.
 struct HeaderLine {
     std::string_view savedPath;
-    std::size_t bodyOffset = 0;   // where the parenthesised forms start
-    std::uint32_t bodyLine = 1;   // the line they start on
-    bool wrapped = false;         // the whole file sits inside one outer ( ... )
+    std::size_t bodyOffset = 0;  // where the parenthesised forms start
+    std::uint32_t bodyLine = 1;  // the line they start on
+    bool wrapped = false;        // the whole file sits inside one outer ( ... )
 };
 
 // True when the text starts like a P-CAD ASCII file (a byte order mark, blank
@@ -63,4 +63,4 @@ std::string Unescape(std::string_view raw);
 // Keywords, enumeration words and units compare without regard to case
 // (base/ascii.h).
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

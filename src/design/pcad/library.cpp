@@ -68,7 +68,8 @@ void ReadShape(ListView shape, Style& style, Unit fileUnit, Reporter& reporter)
         const bool taken = std::any_of(style.shapes.begin(), style.shapes.end(),
                                        [&](const LayerShape& known) { return known.layerId == layerId; });
         if (taken)
-            reporter.warn(shape.line(), "style " + Quoted(style.name) + " has a second shape for one layer; the first is used");
+            reporter.warn(shape.line(),
+                          "style " + Quoted(style.name) + " has a second shape for one layer; the first is used");
         else
             style.shapes.push_back({layerId, size.width, size.height});
         return;
@@ -81,7 +82,8 @@ void ReadShape(ListView shape, Style& style, Unit fileUnit, Reporter& reporter)
         const bool taken = std::any_of(style.typeShapes.begin(), style.typeShapes.end(),
                                        [&](const LayerTypeShape& known) { return known.layerType == *code; });
         if (taken)
-            reporter.warn(shape.line(), "style " + Quoted(style.name) + " has a second shape for one layer type; the first is used");
+            reporter.warn(shape.line(),
+                          "style " + Quoted(style.name) + " has a second shape for one layer type; the first is used");
         else
             style.typeShapes.push_back({*code, size.width, size.height});
         return;
@@ -117,7 +119,8 @@ void AddStyle(ListView definition, std::vector<Style>& styles, NameIndex& names,
 {
     Style style = ReadStyle(definition, static_cast<std::int32_t>(styles.size()), shapeKeyword, fileUnit, reporter);
     if (!names.add(style.name, styles.size())) {
-        reporter.warn(definition.line(), "style " + Quoted(style.name) + " is defined twice; the first definition is used");
+        reporter.warn(definition.line(),
+                      "style " + Quoted(style.name) + " is defined twice; the first definition is used");
         return;
     }
     styles.push_back(std::move(style));
@@ -201,7 +204,8 @@ void AddPattern(ListView definition, Library& library, Unit fileUnit, Reporter& 
 
     const std::size_t index = library.patterns.size();
     if (!library.patternNames.add(pattern.name, index)) {
-        reporter.warn(definition.line(), "pattern " + Quoted(pattern.name) + " is defined twice; the first definition is used");
+        reporter.warn(definition.line(),
+                      "pattern " + Quoted(pattern.name) + " is defined twice; the first definition is used");
         return;
     }
     library.patternOriginalNames.add(pattern.originalName, index);
@@ -238,14 +242,15 @@ void AddCompDef(ListView definition, Library& library, Reporter& reporter)
             compDef.attachedPatterns.push_back(ReadAttachedPattern(child, reporter));
     }
     if (!library.compDefNames.add(compDef.name, library.compDefs.size())) {
-        reporter.warn(definition.line(), "component definition " + Quoted(compDef.name) +
-                                             " is defined twice; the first definition is used");
+        reporter.warn(definition.line(),
+                      "component definition " + Quoted(compDef.name) +
+                          " is defined twice; the first definition is used");
         return;
     }
     library.compDefs.push_back(std::move(compDef));
 }
 
-} // namespace
+}  // namespace
 
 std::optional<std::int32_t> LayerTypeCode(std::string_view word) noexcept
 {
@@ -310,4 +315,4 @@ Library ReadLibrary(const std::vector<ListView>& libraryForms, Unit fileUnit, Re
     return library;
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -93,4 +93,4 @@ PatternVia ReadVia(ListView via, const Library& library, Unit fileUnit, const Re
 // name any of them, then patterns and component definitions.
 Library ReadLibrary(const std::vector<ListView>& libraryForms, Unit fileUnit, Reporter& reporter);
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

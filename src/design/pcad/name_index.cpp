@@ -40,4 +40,4 @@ std::optional<std::size_t> NameIndex::findExactOrIgnoringCase(const std::string&
     return found->second;
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -16,7 +16,7 @@ public:
     enum class Lookup { Exact, ExactOrIgnoringCase };
 
     // Only an index made for ExactOrIgnoringCase keeps the folded names too.
-    explicit NameIndex(Lookup lookup = Lookup::Exact) : ignoringCase_(lookup == Lookup::ExactOrIgnoringCase) {}
+    explicit NameIndex(Lookup lookup = Lookup::Exact) : ignoringCase_(lookup == Lookup::ExactOrIgnoringCase) { }
 
     // Room for this many names, so that filling the index does not grow it.
     void reserve(std::size_t names);
@@ -34,4 +34,4 @@ private:
     std::unordered_map<std::string, std::size_t> folded_;
 };
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -67,7 +67,8 @@ void AddPart(ListView form, Netlist& netlist, Reporter& reporter)
     std::string refDes = NameOf(form, reporter);
     std::string compRef = TextOfChild(form, "compRef", reporter).value_or("");
     if (!netlist.compDefOfPart.emplace(std::move(refDes), std::move(compRef)).second)
-        reporter.warn(form.line(), "the part " + Quoted(NameOf(form, reporter)) + " is listed twice; the first is used");
+        reporter.warn(form.line(),
+                      "the part " + Quoted(NameOf(form, reporter)) + " is listed twice; the first is used");
 }
 
 // Makes room for all nets and parts at once: a large board has a hundred
@@ -86,7 +87,7 @@ void Reserve(const std::vector<ListView>& netlistForms, Netlist& netlist)
     netlist.compDefOfPart.reserve(parts);
 }
 
-} // namespace
+}  // namespace
 
 Netlist ReadNetlist(const std::vector<ListView>& netlistForms, Reporter& reporter)
 {
@@ -105,4 +106,4 @@ Netlist ReadNetlist(const std::vector<ListView>& netlistForms, Reporter& reporte
     return netlist;
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

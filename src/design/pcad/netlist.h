@@ -36,4 +36,4 @@ struct Netlist {
 
 Netlist ReadNetlist(const std::vector<ListView>& netlistForms, Reporter& reporter);
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -98,7 +98,8 @@ struct PcadSource {
 void RequirePathFits(const std::string& fileName, const std::string& designPath)
 {
     if (const std::optional<std::string> problem = FieldTextProblem(designPath, kWrittenText))
-        throw DesignError(fileName + ": the design path " + Quoted(designPath) + " cannot be design text 1: " + *problem);
+        throw DesignError(fileName + ": the design path " + Quoted(designPath) +
+                          " cannot be design text 1: " + *problem);
 }
 
 // The text's tree lives only as long as this takes: what it returns holds no
@@ -125,7 +126,7 @@ LoadedDesign BuildLoaded(const PcadSource& source, const std::string& designPath
     return loaded;
 }
 
-} // namespace
+}  // namespace
 
 bool IsPcadAsciiText(std::string_view firstBytes) noexcept
 {
@@ -155,4 +156,4 @@ LoadedDesign ReadPcadDesign(const std::filesystem::path& file)
     return BuildLoaded(source, designPath, reporter);
 }
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

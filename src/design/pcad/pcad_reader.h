@@ -22,4 +22,4 @@ LoadedDesign ReadPcadDesign(const std::filesystem::path& file);
 // messages; `designPath` becomes design text 1 and must fit its 100 bytes.
 LoadedDesign ReadPcadText(std::string_view text, const std::string& fileName, const std::string& designPath);
 
-} // namespace nodewick::design
+}  // namespace nodewick::design

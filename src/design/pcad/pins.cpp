@@ -1,6 +1,5 @@
 #include "design/pcad/pins.h"
 
-
 namespace nodewick::design::pcad {
 
 const AttachedPattern* ChoosePinMap(const CompDef& compDef, const PatternDef& pattern) noexcept
@@ -26,4 +25,4 @@ std::string PinOfPad(const PatternPad& pad, const AttachedPattern* pinMap)
     return Decimal(*pad.padNum);
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

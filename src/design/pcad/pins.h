@@ -16,4 +16,4 @@ const AttachedPattern* ChoosePinMap(const CompDef& compDef, const PatternDef& pa
 // number itself.
 std::string PinOfPad(const PatternPad& pad, const AttachedPattern* pinMap);
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -31,7 +31,7 @@ Turn TurnOf(double degrees) noexcept
     return {std::cos(radians), std::sin(radians)};
 }
 
-} // namespace
+}  // namespace
 
 Point PlaceOnBoard(Point local, const PartFrame& part) noexcept
 {
@@ -55,4 +55,4 @@ BoardPad PlacePad(Point local, double padRotation, bool padFlipped, const PartFr
     };
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -41,4 +41,4 @@ struct BoardPad {
 BoardPad PlacePad(Point local, double padRotation, bool padFlipped, const PartFrame& part, std::uint32_t line,
                   const Reporter& reporter);
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

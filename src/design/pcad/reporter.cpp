@@ -67,4 +67,4 @@ std::string Quoted(std::string_view text)
     return quoted;
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -14,7 +14,7 @@ namespace nodewick::design::pcad {
 // the user and the load goes on.
 class Reporter {
 public:
-    explicit Reporter(std::string fileName) : fileName_(std::move(fileName)) {}
+    explicit Reporter(std::string fileName) : fileName_(std::move(fileName)) { }
 
     [[noreturn]] void fail(std::uint32_t line, std::string_view message) const;
     // An error about the file as a whole.
@@ -46,4 +46,4 @@ std::string Decimal(std::int64_t number);
 // A quoted name for messages: the text between double quotes.
 std::string Quoted(std::string_view text);
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

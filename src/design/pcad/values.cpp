@@ -49,7 +49,7 @@ std::optional<double> ParseNumber(std::string_view digits) noexcept
     return value;
 }
 
-} // namespace
+}  // namespace
 
 std::int64_t DatabaseUnitsPer(Unit unit) noexcept
 {
@@ -114,7 +114,8 @@ void ValueReader::fail(const Element& at, std::string_view message) const
 Element ValueReader::take(std::string_view expected)
 {
     if (atEnd())
-        reporter_.fail(list_.line(), "in (" + std::string(list_.keyword()) + " ...): " + std::string(expected) + " is missing");
+        reporter_.fail(list_.line(),
+                       "in (" + std::string(list_.keyword()) + " ...): " + std::string(expected) + " is missing");
     const Element element = *next_;
     ++next_;
     return element;
@@ -124,7 +125,9 @@ Length ValueReader::length()
 {
     const Element element = take("a length");
     const SplitNumber split = SplitUnit(element.text);
-    const std::optional<nodewick::Decimal> value = element.kind == ElementKind::Word ? nodewick::ParseDecimal(split.digits) : std::nullopt;
+    const std::optional<nodewick::Decimal> value = element.kind == ElementKind::Word
+        ? nodewick::ParseDecimal(split.digits)
+        : std::nullopt;
     if (!value)
         fail(element, "expected a number, found " + Quoted(element.text));
     Unit unit = fileUnit_;
@@ -266,4 +269,4 @@ std::string NameOf(ListView list, const Reporter& reporter)
     return TextOf(list, reporter);
 }
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -95,4 +95,4 @@ ItemPlace ReadItemPlace(ListView item, std::string_view itemName, Unit fileUnit,
 // The name a definition carries as its first value: (padStyleDef "SMD" ...).
 std::string NameOf(ListView list, const Reporter& reporter);
 
-} // namespace nodewick::design::pcad
+}  // namespace nodewick::design::pcad

@@ -11,7 +11,7 @@ void CopyField(const dbx::FixedText<N>& from, char (&to)[N]) noexcept
     std::memcpy(to, from.field().data(), N);
 }
 
-} // namespace
+}  // namespace
 
 void ToRaw(const dbx::DesignInfo& from, dbx::abi::TDesign& to) noexcept
 {
@@ -83,4 +83,4 @@ void ToRaw(const dbx::ItemRecord& from, dbx::abi::TItem& to) noexcept
     via.isFlipped = from.via.flip;
 }
 
-} // namespace nodewick::design::stand_in_dll
+}  // namespace nodewick::design::stand_in_dll

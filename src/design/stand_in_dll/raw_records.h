@@ -20,4 +20,4 @@ void ToRaw(const dbx::ShapeRecord& from, dbx::abi::TPadViaShape& to) noexcept;
 // leave it: the side comes from TGetCompByRefDes.
 void ToRaw(const dbx::ItemRecord& from, dbx::abi::TItem& to) noexcept;
 
-} // namespace nodewick::design::stand_in_dll
+}  // namespace nodewick::design::stand_in_dll

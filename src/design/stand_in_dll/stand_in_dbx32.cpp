@@ -100,7 +100,7 @@ Long Filled(Raw* raw, Call call) noexcept
     });
 }
 
-} // namespace
+}  // namespace
 
 // Exported under their plain names by dbx32.def.
 #define DBX_EXPORT extern "C" Long __stdcall
@@ -136,17 +136,20 @@ DBX_EXPORT TCloseDesign(dbx::abi::DbxContext*, const char* text)
 
 DBX_EXPORT TGetDesignInfo(dbx::abi::DbxContext*, dbx::abi::TDesign* design)
 {
-    return Filled<dbx::DesignInfo>(design, [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetDesignInfo(c, r); });
+    return Filled<dbx::DesignInfo>(design,
+                                   [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetDesignInfo(c, r); });
 }
 
 DBX_EXPORT TGetFirstLayer(dbx::abi::DbxContext*, dbx::abi::TLayer* layer)
 {
-    return Filled<dbx::LayerRecord>(layer, [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstLayer(c, r); });
+    return Filled<dbx::LayerRecord>(layer,
+                                    [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstLayer(c, r); });
 }
 
 DBX_EXPORT TGetNextLayer(dbx::abi::DbxContext*, dbx::abi::TLayer* layer)
 {
-    return Filled<dbx::LayerRecord>(layer, [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNextLayer(c, r); });
+    return Filled<dbx::LayerRecord>(layer,
+                                    [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNextLayer(c, r); });
 }
 
 DBX_EXPORT TGetFirstNet(dbx::abi::DbxContext*, dbx::abi::TNet* net)
@@ -161,62 +164,74 @@ DBX_EXPORT TGetNextNet(dbx::abi::DbxContext*, dbx::abi::TNet* net)
 
 DBX_EXPORT TGetNetById(dbx::abi::DbxContext*, Long netId, dbx::abi::TNet* net)
 {
-    return Filled<dbx::NetRecord>(net, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNetById(c, netId, r); });
+    return Filled<dbx::NetRecord>(net,
+                                  [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNetById(c, netId, r); });
 }
 
 DBX_EXPORT TGetFirstNetNode(dbx::abi::DbxContext*, Long netId, dbx::abi::TItem* node)
 {
-    return Filled<dbx::ItemRecord>(node, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstNetNode(c, netId, r); });
+    return Filled<dbx::ItemRecord>(
+        node, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstNetNode(c, netId, r); });
 }
 
 DBX_EXPORT TGetNextNetNode(dbx::abi::DbxContext*, dbx::abi::TItem* node)
 {
-    return Filled<dbx::ItemRecord>(node, [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNextNetNode(c, r); });
+    return Filled<dbx::ItemRecord>(node,
+                                   [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNextNetNode(c, r); });
 }
 
 DBX_EXPORT TGetFirstNetItem(dbx::abi::DbxContext*, Long netId, dbx::abi::TItem* item)
 {
-    return Filled<dbx::ItemRecord>(item, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstNetItem(c, netId, r); });
+    return Filled<dbx::ItemRecord>(
+        item, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstNetItem(c, netId, r); });
 }
 
 DBX_EXPORT TGetNextNetItem(dbx::abi::DbxContext*, dbx::abi::TItem* item)
 {
-    return Filled<dbx::ItemRecord>(item, [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNextNetItem(c, r); });
+    return Filled<dbx::ItemRecord>(item,
+                                   [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNextNetItem(c, r); });
 }
 
 DBX_EXPORT TGetFirstComponent(dbx::abi::DbxContext*, dbx::abi::TComponent* component)
 {
-    return Filled<dbx::ComponentRecord>(component, [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstComponent(c, r); });
+    return Filled<dbx::ComponentRecord>(
+        component, [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstComponent(c, r); });
 }
 
 DBX_EXPORT TGetNextComponent(dbx::abi::DbxContext*, dbx::abi::TComponent* component)
 {
-    return Filled<dbx::ComponentRecord>(component, [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNextComponent(c, r); });
+    return Filled<dbx::ComponentRecord>(
+        component, [](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetNextComponent(c, r); });
 }
 
 DBX_EXPORT TGetFirstNetAttribute(dbx::abi::DbxContext*, Long netId, dbx::abi::TAttribute* attribute)
 {
-    return Filled<dbx::AttrRecord>(attribute, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstNetAttribute(c, netId, r); });
+    return Filled<dbx::AttrRecord>(
+        attribute, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetFirstNetAttribute(c, netId, r); });
 }
 
 DBX_EXPORT TGetPadStyle(dbx::abi::DbxContext*, Long styleId, dbx::abi::TPadViaStyle* style)
 {
-    return Filled<dbx::PadViaStyle>(style, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetPadStyle(c, styleId, r); });
+    return Filled<dbx::PadViaStyle>(
+        style, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetPadStyle(c, styleId, r); });
 }
 
 DBX_EXPORT TGetViaStyle(dbx::abi::DbxContext*, Long styleId, dbx::abi::TPadViaStyle* style)
 {
-    return Filled<dbx::PadViaStyle>(style, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetViaStyle(c, styleId, r); });
+    return Filled<dbx::PadViaStyle>(
+        style, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetViaStyle(c, styleId, r); });
 }
 
 DBX_EXPORT TGetPadShapeByLayer(dbx::abi::DbxContext*, Long styleId, Long layerId, dbx::abi::TPadViaShape* shape)
 {
-    return Filled<dbx::ShapeRecord>(shape, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetPadShapeByLayer(c, styleId, layerId, r); });
+    return Filled<dbx::ShapeRecord>(
+        shape, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetPadShapeByLayer(c, styleId, layerId, r); });
 }
 
 DBX_EXPORT TGetViaShapeByLayer(dbx::abi::DbxContext*, Long styleId, Long layerId, dbx::abi::TPadViaShape* shape)
 {
-    return Filled<dbx::ShapeRecord>(shape, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetViaShapeByLayer(c, styleId, layerId, r); });
+    return Filled<dbx::ShapeRecord>(
+        shape, [=](dbx::Dbx& e, dbx::DbxContext& c, auto& r) { return e.TGetViaShapeByLayer(c, styleId, layerId, r); });
 }
 
 DBX_EXPORT TGetCompByRefDes(dbx::abi::DbxContext*, const char* refDes, dbx::abi::TComponent* component)

@@ -117,7 +117,7 @@ void DrawName(QPainter& painter)
     painter.drawText(QRectF(0, 222, kWidth, 16), Qt::AlignCenter, QStringLiteral("IPC-D-356A"));
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -20,4 +20,4 @@ WindowServices Win32Services()
     };
 }
 
-} // namespace nodewick::ui::win32
+}  // namespace nodewick::ui::win32

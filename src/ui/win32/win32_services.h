@@ -8,4 +8,4 @@ namespace nodewick::ui::win32 {
 // Notepad, the end of the message loop, and warnings on standard error.
 WindowServices Win32Services();
 
-} // namespace nodewick::ui::win32
+}  // namespace nodewick::ui::win32

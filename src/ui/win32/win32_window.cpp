@@ -20,11 +20,43 @@ constexpr int kAboutPictureResource = 1;
 // Control ids: the main window's controls by the behaviour's names, then
 // the rest of the windows' controls.
 enum Id : int {
-    kOption1 = 101, kOption2, kCheck1, kCheck2, kCommand1, kCommand2, kCommand3, kCommand4, kCommand5, kStart,
-    kIctOpt, kExit, kOffsetMenu, kHelpMenu, kList2, kList3, kList1, kStatusLabel, kStatusLabel3, kLabel1, kLabel6,
-    kFrame, kFrame1, kFrame2, kFrame3, kFrame4, kFrame5, kFrame6,
-    kOffsetText1 = 201, kOffsetText2, kOffsetOk, kOffsetCancel, kOffsetLabel1, kOffsetLabel2,
-    kAboutPicture = 301, kAboutLabel2, kAboutOk,
+    kOption1 = 101,
+    kOption2,
+    kCheck1,
+    kCheck2,
+    kCommand1,
+    kCommand2,
+    kCommand3,
+    kCommand4,
+    kCommand5,
+    kStart,
+    kIctOpt,
+    kExit,
+    kOffsetMenu,
+    kHelpMenu,
+    kList2,
+    kList3,
+    kList1,
+    kStatusLabel,
+    kStatusLabel3,
+    kLabel1,
+    kLabel6,
+    kFrame,
+    kFrame1,
+    kFrame2,
+    kFrame3,
+    kFrame4,
+    kFrame5,
+    kFrame6,
+    kOffsetText1 = 201,
+    kOffsetText2,
+    kOffsetOk,
+    kOffsetCancel,
+    kOffsetLabel1,
+    kOffsetLabel2,
+    kAboutPicture = 301,
+    kAboutLabel2,
+    kAboutOk,
 };
 
 enum class Look { Plain, Bold, Title };
@@ -56,15 +88,18 @@ const std::array kMainControls{
     Place{"Frame2", kFrame2, "BUTTON", kGroup, "File", {120, 1200, 3012, 612}},
     Place{"Status_label3", kStatusLabel3, "STATIC", kLabel, "", {240, 1440, 2772, 252}},
     Place{"Frame", kFrame, "BUTTON", kGroup, "&Units", {3360, 480, 975, 972}},
-    Place{"Option1", kOption1, "BUTTON", kChild | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, "mils",
+    Place{"Option1",
+          kOption1,
+          "BUTTON",
+          kChild | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
+          "mils",
           {3480, 720, 612, 252}},
     Place{"Option2", kOption2, "BUTTON", kChild | BS_AUTORADIOBUTTON, "mm", {3480, 1080, 612, 252}},
     Place{"Frame3", kFrame3, "BUTTON", kGroup, "O&ption", {3360, 1680, 975, 612}},
-    Place{"Check1", kCheck1, "BUTTON", kChild | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, "Tie",
-          {3480, 1920, 612, 192}},
+    Place{"Check1", kCheck1, "BUTTON", kChild | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, "Tie", {3480, 1920, 612, 192}},
     Place{"Frame4", kFrame4, "BUTTON", kGroup, "S&creen", {3360, 2520, 975, 612}},
-    Place{"Check2", kCheck2, "BUTTON", kChild | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, "View",
-          {3480, 2760, 735, 252}},
+    Place{
+        "Check2", kCheck2, "BUTTON", kChild | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, "View", {3480, 2760, 735, 252}},
     Place{"Frame5", kFrame5, "BUTTON", kGroup, "Layers", {4440, 480, 1572, 2652}},
     Place{"List2", kList2, "LISTBOX", kList, "", {4560, 720, 1332, 1425}},
     Place{"Command1", kCommand1, "BUTTON", kPush, "Up", {4560, 2400, 612, 252}},
@@ -87,10 +122,18 @@ constexpr int kOffsetClientWidth = 3360;
 constexpr int kOffsetClientHeight = 1560;
 const std::array kOffsetControls{
     Place{"Offset.Label1", kOffsetLabel1, "STATIC", kChild | SS_LEFT, "&X Offset:", {120, 150, 1000, 255}},
-    Place{"Offset.Text1", kOffsetText1, "EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, "",
+    Place{"Offset.Text1",
+          kOffsetText1,
+          "EDIT",
+          kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
+          "",
           {1200, 120, 2040, 315}},
     Place{"Offset.Label2", kOffsetLabel2, "STATIC", kChild | SS_LEFT, "&Y Offset:", {120, 570, 1000, 255}},
-    Place{"Offset.Text2", kOffsetText2, "EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, "",
+    Place{"Offset.Text2",
+          kOffsetText2,
+          "EDIT",
+          kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
+          "",
           {1200, 540, 2040, 315}},
     Place{"Offset.Command1", kOffsetOk, "BUTTON", kPush | BS_DEFPUSHBUTTON, "&OK", {1200, 1020, 975, 372}},
     Place{"Offset.Command2", kOffsetCancel, "BUTTON", kPush, "&Cancel", {2265, 1020, 975, 372}},
@@ -137,7 +180,7 @@ SIZE OuterSize(int clientTwipsWide, int clientTwipsHigh, DWORD style, bool menu)
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-} // namespace
+}  // namespace
 
 struct Win32Pcad::Windows {
     Win32Pcad* owner = nullptr;
@@ -158,13 +201,16 @@ struct Win32Pcad::Windows {
         for (HWND window : {about, offset, main})
             if (window != nullptr)
                 ::DestroyWindow(window);
-        for (HGDIOBJ object : {static_cast<HGDIOBJ>(plain), static_cast<HGDIOBJ>(bold),
-                               static_cast<HGDIOBJ>(title), static_cast<HGDIOBJ>(picture)})
+        for (HGDIOBJ object : {static_cast<HGDIOBJ>(plain), static_cast<HGDIOBJ>(bold), static_cast<HGDIOBJ>(title),
+                               static_cast<HGDIOBJ>(picture)})
             if (object != nullptr)
                 ::DeleteObject(object);
     }
 
-    HWND control(int id) const { return ::GetDlgItem(id >= kAboutPicture ? about : id >= kOffsetText1 ? offset : main, id); }
+    HWND control(int id) const
+    {
+        return ::GetDlgItem(id >= kAboutPicture ? about : id >= kOffsetText1 ? offset : main, id);
+    }
 
     template <std::size_t N>
     void addControls(HWND parent, const std::array<Place, N>& places)
@@ -189,8 +235,8 @@ struct Win32Pcad::Windows {
     HWND makeWindow(const char* windowClass, const char* title, DWORD style, SIZE size, HWND ownerWindow,
                     HMENU windowMenu)
     {
-        return ::CreateWindowExA(WS_EX_CONTROLPARENT, windowClass, title, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 size.cx, size.cy, ownerWindow, windowMenu, ::GetModuleHandleA(nullptr), this);
+        return ::CreateWindowExA(WS_EX_CONTROLPARENT, windowClass, title, style, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
+                                 size.cy, ownerWindow, windowMenu, ::GetModuleHandleA(nullptr), this);
     }
 
     void build()
@@ -224,8 +270,8 @@ struct Win32Pcad::Windows {
         byName.emplace("Form2", about);
         addControls(about, kAboutControls);
         ::SetWindowTextA(control(kAboutLabel2), ContactLine().c_str());
-        picture = static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                                    MAKEINTRESOURCEA(kAboutPictureResource), IMAGE_BITMAP, 0, 0, 0));
+        picture = static_cast<HBITMAP>(
+            ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kAboutPictureResource), IMAGE_BITMAP, 0, 0, 0));
         ::SendMessageA(control(kAboutPicture), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
     }
 
@@ -241,7 +287,8 @@ struct Win32Pcad::Windows {
     {
         HWND box = control(id);
         std::string content(static_cast<std::size_t>(::GetWindowTextLengthA(box)) + 1, '\0');
-        content.resize(static_cast<std::size_t>(::GetWindowTextA(box, content.data(), static_cast<int>(content.size()))));
+        content.resize(
+            static_cast<std::size_t>(::GetWindowTextA(box, content.data(), static_cast<int>(content.size()))));
         return content;
     }
 
@@ -250,30 +297,70 @@ struct Win32Pcad::Windows {
     {
         WindowModel& model = owner->model_;
         switch (id) {
-        case kOption1: if (Checked(control(id))) model.unitsChosen(exporter::Units::Mils); break;
-        case kOption2: if (Checked(control(id))) model.unitsChosen(exporter::Units::Millimetres); break;
-        case kCheck1: model.tieChosen(Checked(control(id))); break;
-        case kCheck2: model.viewChosen(Checked(control(id))); break;
-        case kCommand1: model.moveUp(); break;
-        case kCommand2: model.moveDown(); break;
-        case kCommand3: model.more(); break;
-        case kCommand4: model.less(); break;
-        case kCommand5: model.reload(); break;
-        case kStart: model.start(); break;
-        case kExit: model.end(); break;
-        case kOffsetMenu: model.openOffsetDialog(); break;
-        case kHelpMenu: model.openAboutBox(); break;
-        case kList2: if (code == LBN_SELCHANGE) model.layerSelected(selectedLayer()); break;
+        case kOption1:
+            if (Checked(control(id)))
+                model.unitsChosen(exporter::Units::Mils);
+            break;
+        case kOption2:
+            if (Checked(control(id)))
+                model.unitsChosen(exporter::Units::Millimetres);
+            break;
+        case kCheck1:
+            model.tieChosen(Checked(control(id)));
+            break;
+        case kCheck2:
+            model.viewChosen(Checked(control(id)));
+            break;
+        case kCommand1:
+            model.moveUp();
+            break;
+        case kCommand2:
+            model.moveDown();
+            break;
+        case kCommand3:
+            model.more();
+            break;
+        case kCommand4:
+            model.less();
+            break;
+        case kCommand5:
+            model.reload();
+            break;
+        case kStart:
+            model.start();
+            break;
+        case kExit:
+            model.end();
+            break;
+        case kOffsetMenu:
+            model.openOffsetDialog();
+            break;
+        case kHelpMenu:
+            model.openAboutBox();
+            break;
+        case kList2:
+            if (code == LBN_SELCHANGE)
+                model.layerSelected(selectedLayer());
+            break;
         case kOffsetText1:
-            if (code == EN_CHANGE && !settingText) model.offsetEdited(OffsetBox::Text1, text(id));
+            if (code == EN_CHANGE && !settingText)
+                model.offsetEdited(OffsetBox::Text1, text(id));
             break;
         case kOffsetText2:
-            if (code == EN_CHANGE && !settingText) model.offsetEdited(OffsetBox::Text2, text(id));
+            if (code == EN_CHANGE && !settingText)
+                model.offsetEdited(OffsetBox::Text2, text(id));
             break;
-        case kOffsetOk: model.confirmOffsets(); break;
-        case kOffsetCancel: model.cancelOffsets(); break;
-        case kAboutOk: ::ShowWindow(about, SW_HIDE); break;
-        default: break;
+        case kOffsetOk:
+            model.confirmOffsets();
+            break;
+        case kOffsetCancel:
+            model.cancelOffsets();
+            break;
+        case kAboutOk:
+            ::ShowWindow(about, SW_HIDE);
+            break;
+        default:
+            break;
         }
     }
 
@@ -334,17 +421,28 @@ struct Win32Pcad::Windows {
     static int Id(Control control)
     {
         switch (control) {
-        case Control::Option1: return kOption1;
-        case Control::Option2: return kOption2;
-        case Control::Check1: return kCheck1;
-        case Control::Check2: return kCheck2;
-        case Control::Command1: return kCommand1;
-        case Control::Command2: return kCommand2;
-        case Control::Command3: return kCommand3;
-        case Control::Command4: return kCommand4;
-        case Control::Command5: return kCommand5;
-        case Control::Start: return kStart;
-        case Control::ICT_OPT: return kIctOpt;
+        case Control::Option1:
+            return kOption1;
+        case Control::Option2:
+            return kOption2;
+        case Control::Check1:
+            return kCheck1;
+        case Control::Check2:
+            return kCheck2;
+        case Control::Command1:
+            return kCommand1;
+        case Control::Command2:
+            return kCommand2;
+        case Control::Command3:
+            return kCommand3;
+        case Control::Command4:
+            return kCommand4;
+        case Control::Command5:
+            return kCommand5;
+        case Control::Start:
+            return kStart;
+        case Control::ICT_OPT:
+            return kIctOpt;
         }
         return 0;
     }
@@ -474,4 +572,4 @@ void Win32Pcad::showAboutBox()
     ::ShowWindow(windows_->about, SW_SHOWNORMAL);
 }
 
-} // namespace nodewick::ui::win32
+}  // namespace nodewick::ui::win32

@@ -56,4 +56,4 @@ private:
     WindowModel model_;
 };
 
-} // namespace nodewick::ui::win32
+}  // namespace nodewick::ui::win32
