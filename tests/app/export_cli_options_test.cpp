@@ -115,7 +115,7 @@ TEST_F(ExportCliOptions, SeveralDesignsAreExportedEachOnItsOwnWithTheWorstStatus
     const ProgramRun run = RunProgram({kExporter, "board.json", "missing.json", "second.json"}, folder.path(), scratch);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "Written to .board.ipc\nWritten to .second.ipc\n");
-    EXPECT_EQ(run.err, "nodewick-export: missing.json: cannot open the design file: No such file or directory\n");
+    EXPECT_EQ(run.err, "nodewick-export: missing.json: cannot open the file: No such file or directory\n");
     EXPECT_NE(ReadBytes(folder.file("second.ipc")).find("327GND              U12   -14         A01X 000100Y 005000"),
               std::string::npos);
     EXPECT_EQ(filesLeft(), (Lines{"Nodewick.ini", "board.ipc", "board.json", "second.ipc", "second.json"}));
@@ -133,7 +133,7 @@ TEST_F(ExportCliOptions, QuietPrintsNeitherTheStatusNorWarnings)
 
     const ProgramRun failed = exportDesign({"--quiet"}, "missing.json");
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_EQ(failed.err, "nodewick-export: missing.json: cannot open the design file: No such file or directory\n");
+    EXPECT_EQ(failed.err, "nodewick-export: missing.json: cannot open the file: No such file or directory\n");
 }
 
 TEST_F(ExportCliOptions, QuietAndVerboseTogetherAreRefused)
@@ -156,7 +156,7 @@ TEST_F(ExportCliOptions, JsonPrintsOneSummaryPerDesign)
                            warning + "\"]}\n"
                            "{\"design\":\"missing.json\",\"written\":false,\"netlist\":null,\"nets\":0,\"pads\":0,"
                            "\"vias\":0,\"records\":0,\"aliases\":0,\"warnings\":[],\"error\":\"missing.json: cannot "
-                           "open the design file: No such file or directory\"}\n");
+                           "open the file: No such file or directory\"}\n");
 }
 
 TEST_F(ExportCliOptions, JsonAndNetlistCannotBothGoToStandardOutput)
