@@ -11,6 +11,7 @@
 #endif
 
 #include "base/error.h"
+#include "base/file_kind.h"
 
 namespace nodewick {
 namespace {
@@ -28,22 +29,6 @@ int OpenForReading(const std::filesystem::path& path)
     return ::open(path.c_str(), kReadFlags);
 }
 #endif
-
-// What a path that is no regular file is, for the message.
-const char* KindOf(unsigned mode) noexcept
-{
-    if (S_ISDIR(mode))
-        return "a folder";
-#ifndef _WIN32
-    if (S_ISFIFO(mode))
-        return "a FIFO (named pipe)";
-    if (S_ISSOCK(mode))
-        return "a socket";
-#endif
-    if (S_ISCHR(mode))
-        return "a device";
-    return "not a plain file";
-}
 
 [[noreturn]] void Fail(const std::filesystem::path& path, const std::string& what)
 {
@@ -65,7 +50,7 @@ RegularFile::RegularFile(const std::filesystem::path& path) : path_(path), descr
     if (!S_ISREG(status.st_mode)) {
         ::close(descriptor_);
         Fail(path_,
-             std::string("this is ") + KindOf(static_cast<unsigned>(status.st_mode)) +
+             std::string("this is ") + std::string(NonRegularKind(status.st_mode)) +
                  ", not a regular file; only a regular file is read");
     }
     size_ = static_cast<std::uint64_t>(status.st_size);

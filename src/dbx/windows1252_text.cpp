@@ -1,19 +1,12 @@
 #include "dbx/windows1252_text.h"
 
-#include <array>
-#include <cstdint>
+#include "base/windows1252.h"
 
 namespace nodewick::dbx {
 namespace {
 
-// Bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
-constexpr std::array<char16_t, 32> kHighRow = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-void AppendUtf8(std::string& out, char16_t code)
+// Every character of the code page lies below U+10000: one to three bytes.
+void AppendUtf8(std::string& out, char32_t code)
 {
     if (code < 0x80) {
         out.push_back(static_cast<char>(code));
@@ -33,10 +26,8 @@ std::string Windows1252ToUtf8(std::string_view text)
 {
     std::string utf8;
     utf8.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        AppendUtf8(utf8, byte >= 0x80 && byte <= 0x9F ? kHighRow[byte - 0x80] : char16_t{byte});
-    }
+    for (const char c : text)
+        AppendUtf8(utf8, Windows1252Character(static_cast<unsigned char>(c)));
     return utf8;
 }
 

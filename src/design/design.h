@@ -93,7 +93,8 @@ struct Net {
 // failures: listed once here, for the enumeration and for their names.
 #define NODEWICK_FORCEABLE_OPERATIONS(X)                                                                               \
     X(TOpenDesign)                                                                                                     \
-    X(TCloseDesign) X(TGetDesignInfo) X(TGetFirstLayer) X(TGetNextLayer) X(TGetFirstNet) X(TGetNextNet) X(TGetNetById) \
+    X(TCloseDesign)                                                                                                    \
+    X(TGetDesignInfo) X(TGetFirstLayer) X(TGetNextLayer) X(TGetFirstNet) X(TGetNextNet) X(TGetNetById)                 \
         X(TGetFirstNetNode) X(TGetNextNetNode) X(TGetFirstNetItem) X(TGetNextNetItem) X(TGetFirstComponent)            \
             X(TGetNextComponent) X(TGetFirstNetAttribute) X(TGetPadStyle) X(TGetViaStyle) X(TGetPadShapeByLayer)       \
                 X(TGetViaShapeByLayer)

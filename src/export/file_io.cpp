@@ -32,14 +32,11 @@ std::string Described(std::string_view what, const std::string& path)
     return text;
 }
 
-// consequence: "read" or "replaced".
-[[noreturn]] void Refuse(std::string_view what, const std::string& path, std::string_view kind,
-                         std::string_view consequence)
+[[noreturn]] void RefuseToReplace(std::string_view what, const std::string& path, std::string_view kind)
 {
     std::string message = Described(what, path);
     message[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(message[0])));
-    throw FileError(message + " is " + std::string(kind) + ", not a regular file; it is not " +
-                    std::string(consequence));
+    throw FileError(message + " is " + std::string(kind) + ", not a regular file; it is not replaced");
 }
 
 // The process id in a temporary name made by TemporaryPath, or nothing when
@@ -159,7 +156,7 @@ void RequireReplaceable(const std::string& path, std::string_view what)
     if (::lstat(path.c_str(), &info) != 0 || S_ISLNK(info.st_mode))
         return;
     if (const std::string_view kind = NonRegularKind(info.st_mode); !kind.empty())
-        Refuse(what, path, kind, "replaced");
+        RefuseToReplace(what, path, kind);
 }
 
 ReplacementFile::ReplacementFile(std::string finalPath, std::string what)
@@ -210,36 +207,6 @@ void ReplacementFile::commit()
 void ReplacementFile::fail(const std::string& before, int errorNumber) const
 {
     throw FileError(before + finalPath_ + ": " + SystemReason(errorNumber));
-}
-
-std::string ReadWholeFile(const std::string& path, std::string_view what)
-{
-    // Not blocking, so that opening a FIFO returns at once and can be refused.
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    const auto cannotRead = [&](int error) {
-        return FileError("Cannot read " + Described(what, path) + ": " + SystemReason(error));
-    };
-    if (!file.isOpen())
-        throw cannotRead(errno);
-    struct stat info { };
-    if (::fstat(file.descriptor(), &info) != 0)
-        throw cannotRead(errno);
-    if (const std::string_view kind = NonRegularKind(info.st_mode); !kind.empty())
-        Refuse(what, path, kind, "read");
-    std::string content;
-    content.reserve(static_cast<std::size_t>(info.st_size));
-    char block[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.descriptor(), block, sizeof block);
-        if (got == 0)
-            return content;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throw cannotRead(errno);
-        }
-        content.append(block, static_cast<std::size_t>(got));
-    }
 }
 
 void ReplaceFile(const std::string& path, std::string_view content, std::string_view what)

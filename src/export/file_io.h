@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// Plain POSIX file reading and writing for the export's files. A file is only
+// Plain POSIX file writing for the export's files. A file is only
 // ever replaced whole: written under a temporary name beside it and renamed
 // into place, so a reader sees the old file or the new one, never a part.
 namespace nodewick::exporter {
@@ -85,10 +85,6 @@ int RemoveLeftoverTemporaries(const std::string& folder) noexcept;
 // (a FIFO, a device, a socket, a folder): replacing it would silently take
 // away whatever it is. Throws nodewick::FileError.
 void RequireReplaceable(const std::string& path, std::string_view what);
-
-// The whole content of a regular file; a FIFO, device or socket is refused at
-// once rather than waited on. Throws nodewick::FileError.
-std::string ReadWholeFile(const std::string& path, std::string_view what);
 
 // Replaces the file at path with content, atomically. Throws nodewick::FileError.
 void ReplaceFile(const std::string& path, std::string_view content, std::string_view what);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unordered_map>
 
+#include "base/file_text.h"
 #include "file_io.h"
 #include "layer_list.h"
 
@@ -113,7 +114,7 @@ std::optional<std::vector<std::string>> ReadSettingsFile(const std::string& desi
     }
     if (S_ISDIR(info.st_mode))
         return std::nullopt;
-    return SplitLines(ReadWholeFile(path, kWhat));
+    return SplitLines(ReadWholeFile(path));
 }
 
 std::string WriteSettingsFile(const std::string& designFolder, const std::vector<std::string>& entries)

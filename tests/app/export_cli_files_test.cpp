@@ -117,9 +117,11 @@ TEST_F(ExportCli, FifoAsSettingsFileIsRefusedAtOnce)
     const ProgramStart start{.arguments = {kExporter, "board.json"}, .workingFolder = folder.path()};
     const ProgramRun run = RunProgram(start, scratch, 2s);
     EXPECT_EQ(run.exitCode, 0);
-    const std::string refused = "nodewick-export: warning: The settings file " + folder.file("Nodewick.ini") +
-                                " is a FIFO (named pipe), not a regular file; it is not ";
-    EXPECT_EQ(run.err, refused + "read\n" + refused + "replaced; the layer order is not saved\n");
+    EXPECT_EQ(run.err, "nodewick-export: warning: " + folder.file("Nodewick.ini") +
+                           ": this is a FIFO (named pipe), not a regular file; only a regular file is read\n"
+                           "nodewick-export: warning: The settings file " + folder.file("Nodewick.ini") +
+                           " is a FIFO (named pipe), not a regular file; it is not replaced; the layer order is not "
+                           "saved\n");
     struct stat info {};
     ASSERT_EQ(::lstat(folder.file("Nodewick.ini").c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));

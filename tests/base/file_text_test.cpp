@@ -62,7 +62,7 @@ TEST_F(FileText, AFifoIsRefusedAtOnceInsteadOfWaitingForAWriter)
 TEST_F(FileText, AFolderAndADeviceAreNamedForWhatTheyAre)
 {
     EXPECT_EQ(errorOf(folder), folder.string() + ": this is a folder, not a regular file; only a regular file is read");
-    EXPECT_EQ(errorOf("/dev/null"), "/dev/null: this is a device, not a regular file; only a regular file is read");
+    EXPECT_EQ(errorOf("/dev/null"), "/dev/null: this is a character device, not a regular file; only a regular file is read");
 }
 
 TEST_F(FileText, AMissingFileGivesTheSystemsReason)

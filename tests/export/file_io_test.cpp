@@ -147,24 +147,5 @@ TEST(ReplacementFile, SignalAfterCommitLeavesTheFileInPlace)
     EXPECT_EQ(ReadBytes(folder.file("board.ipc")), "999\r\n");
 }
 
-TEST(ReadWholeFile, FifoIsRefusedWithoutWaiting)
-{
-    TempFolder folder;
-    ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0644), 0);
-    EXPECT_THROW(ReadWholeFile(folder.file("pipe"), "the settings file"), FileError);
-}
-
-TEST(ReadWholeFile, MissingFileNamesTheReason)
-{
-    TempFolder folder;
-    try {
-        ReadWholeFile(folder.file("gone"), "the settings file");
-        FAIL() << "a missing file was read";
-    } catch (const FileError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Cannot read the settings file " + folder.file("gone") + ": No such file or directory");
-    }
-}
-
 } // namespace
 } // namespace nodewick::exporter

@@ -95,8 +95,8 @@ TEST(ReadSettingsFile, FifoIsRefusedAtOnce)
         ReadSettingsFile(folder.path());
         FAIL() << "a FIFO was read as a settings file";
     } catch (const SettingsFileError& error) {
-        EXPECT_EQ(std::string(error.what()), "The settings file " + folder.file("Nodewick.ini") +
-                                                 " is a FIFO (named pipe), not a regular file; it is not read");
+        EXPECT_EQ(std::string(error.what()), folder.file("Nodewick.ini") + ": this is a FIFO (named pipe), not a "
+                                                                           "regular file; only a regular file is read");
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
 }
