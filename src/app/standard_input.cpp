@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <stdexcept>
 #include <unistd.h>
+#ifdef _WIN32
+#include <direct.h>
+#include <io.h>
+#endif
 
 #include "export/file_io.h"
 
@@ -28,13 +32,36 @@ std::string ReadAll(int descriptor)
     }
 }
 
+// Makes a new folder from pattern, whose last six characters are XXXXXX,
+// and puts its name there; false with errno set when none could be made.
+bool MakeFolder(std::string& pattern)
+{
+#ifdef _WIN32
+    // _mktemp_s names a path that is free now; _mkdir fails if another took
+    // it meanwhile, and a fresh name is tried.
+    const std::string original = pattern;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        pattern = original;
+        if (::_mktemp_s(pattern.data(), pattern.size() + 1) != 0)
+            return false;
+        if (::_mkdir(pattern.c_str()) == 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+#else
+    return ::mkdtemp(pattern.data()) != nullptr;
+#endif
+}
+
 }  // namespace
 
 StandardInputCopy::StandardInputCopy()
 {
     const std::string content = ReadAll(STDIN_FILENO);
     std::string pattern = (std::filesystem::temp_directory_path() / "nodewick-stdin-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
+    if (!MakeFolder(pattern))
         throw std::runtime_error("Cannot keep the design read from standard input: " + pattern + ": " +
                                  exporter::SystemReason(errno));
     folder_ = pattern;

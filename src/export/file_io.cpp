@@ -11,6 +11,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#undef ReplaceFile  // windows.h's name for ReplaceFileA would rename ours
+#endif
 
 #include "base/error.h"
 #include "base/file_kind.h"
@@ -23,6 +27,17 @@ namespace {
 constexpr std::string_view kTemporaryMark = ".nodewick-";
 constexpr std::string_view kTemporaryEnd = ".tmp";
 constexpr int kCreateAttempts = 100;
+
+#ifdef _WIN32
+// Windows has no FIFOs to wait on and no descriptors to leak into a child;
+// the files are read and written byte for byte, without newline translation.
+constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL | O_BINARY;
+constexpr int kReadFlags = O_RDONLY | O_BINARY;
+#else
+constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+// Not blocking, so that opening a FIFO returns at once and can be refused.
+constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
+#endif
 
 std::string Described(std::string_view what, const std::string& path)
 {
@@ -63,7 +78,49 @@ std::optional<long> TemporaryOwner(std::string_view name)
 // A process that no longer exists; one of another user still counts as alive.
 bool IsGone(long processId) noexcept
 {
+#ifdef _WIN32
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
+    if (process == nullptr)
+        return ::GetLastError() == ERROR_INVALID_PARAMETER;  // no such process id
+    DWORD status = 0;
+    const bool ended = ::GetExitCodeProcess(process, &status) != 0 && status != STILL_ACTIVE;
+    ::CloseHandle(process);
+    return ended;
+#else
     return ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
+#endif
+}
+
+// Removes the named entry of an open folder listing; true when it is gone.
+bool RemoveListed(DIR* listing, const std::string& folder, const char* name) noexcept
+{
+#ifdef _WIN32
+    (void)listing;
+    std::string path = folder.empty() ? std::string(".") : folder;
+    path += '/';
+    path += name;
+    return ::DeleteFileA(path.c_str()) != 0;
+#else
+    (void)folder;
+    return ::unlinkat(::dirfd(listing), name, 0) == 0;
+#endif
+}
+
+// The mode of what is at path; nothing when there is nothing there or a
+// symbolic link (on Windows any reparse point), which is replaced, not followed.
+std::optional<mode_t> ModeUnlessLink(const std::string& path) noexcept
+{
+    struct stat info { };
+#ifdef _WIN32
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ||
+        ::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+#else
+    if (::lstat(path.c_str(), &info) != 0 || S_ISLNK(info.st_mode))
+        return std::nullopt;
+#endif
+    return info.st_mode;
 }
 
 }  // namespace
@@ -143,7 +200,7 @@ int RemoveLeftoverTemporaries(const std::string& folder) noexcept
     int removed = 0;
     while (const dirent* entry = ::readdir(listing)) {
         const std::optional<long> owner = TemporaryOwner(entry->d_name);
-        if (owner && IsGone(*owner) && ::unlinkat(::dirfd(listing), entry->d_name, 0) == 0)
+        if (owner && IsGone(*owner) && RemoveListed(listing, folder, entry->d_name))
             ++removed;
     }
     ::closedir(listing);
@@ -152,10 +209,10 @@ int RemoveLeftoverTemporaries(const std::string& folder) noexcept
 
 void RequireReplaceable(const std::string& path, std::string_view what)
 {
-    struct stat info { };
-    if (::lstat(path.c_str(), &info) != 0 || S_ISLNK(info.st_mode))
+    const std::optional<mode_t> mode = ModeUnlessLink(path);
+    if (!mode)
         return;
-    if (const std::string_view kind = NonRegularKind(info.st_mode); !kind.empty())
+    if (const std::string_view kind = NonRegularKind(*mode); !kind.empty())
         RefuseToReplace(what, path, kind);
 }
 
@@ -168,7 +225,7 @@ ReplacementFile::ReplacementFile(std::string finalPath, std::string what)
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
         temporaryPath_ = TemporaryPath(finalPath_, ::getpid(), attempt);
         // O_EXCL refuses a link at the temporary name as well as a file.
-        file_ = FileHandle(::open(temporaryPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        file_ = FileHandle(::open(temporaryPath_.c_str(), kCreateFlags, 0666));
         error = file_.isOpen() ? 0 : errno;
         if (error != EEXIST)
             break;

@@ -2,8 +2,10 @@
 
 #include <csignal>
 #include <sys/stat.h>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 
@@ -21,6 +23,7 @@ using nodewick::testing::TempFolder;
 using nodewick::testing::WriteBytes;
 using Names = std::vector<std::string>;
 
+#ifndef _WIN32
 // The id of a process that has ended and been reaped.
 long EndedProcessId()
 {
@@ -30,6 +33,7 @@ long EndedProcessId()
     ::waitpid(child, nullptr, 0);
     return child;
 }
+#endif
 
 TEST(TemporaryPath, HiddenBesideTheFileWithTheProcessAndAttempt)
 {
@@ -39,6 +43,9 @@ TEST(TemporaryPath, HiddenBesideTheFileWithTheProcessAndAttempt)
 
 TEST(RemoveLeftoverTemporaries, OnlyTemporariesOfEndedRunsGo)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "fork, signals and POSIX file kinds are not Windows'";
+#else
     TempFolder folder;
     const long ended = EndedProcessId();
     const std::string endedRun = ".board.ipc.nodewick-" + std::to_string(ended) + "-0.tmp";
@@ -55,20 +62,28 @@ TEST(RemoveLeftoverTemporaries, OnlyTemporariesOfEndedRunsGo)
     expected.push_back(runningRun);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FileNames(folder.path()), expected);
+#endif
 }
 
 TEST(RequireReplaceable, RegularFilesLinksAndMissingNamesPass)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "fork, signals and POSIX file kinds are not Windows'";
+#else
     TempFolder folder;
     WriteBytes(folder.file("board.ipc"), "");
     std::filesystem::create_symlink("/nowhere", folder.file("link.ipc"));
     EXPECT_NO_THROW(RequireReplaceable(folder.file("board.ipc"), "the netlist"));
     EXPECT_NO_THROW(RequireReplaceable(folder.file("link.ipc"), "the netlist"));
     EXPECT_NO_THROW(RequireReplaceable(folder.file("missing.ipc"), "the netlist"));
+#endif
 }
 
 TEST(RequireReplaceable, FifoDeviceAndFolderAreRefusedByKind)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "fork, signals and POSIX file kinds are not Windows'";
+#else
     TempFolder folder;
     ASSERT_EQ(::mkfifo(folder.file("pipe.ipc").c_str(), 0644), 0);
     try {
@@ -81,6 +96,7 @@ TEST(RequireReplaceable, FifoDeviceAndFolderAreRefusedByKind)
     }
     EXPECT_THROW(RequireReplaceable("/dev/null", "the netlist"), FileError);
     EXPECT_THROW(RequireReplaceable(folder.path(), "the netlist"), FileError);
+#endif
 }
 
 TEST(ReplacementFile, UncommittedFileLeavesNothing)
@@ -112,6 +128,9 @@ TEST(ReplacementFile, CommitPutsTheWholeContentInPlace)
 // handler removes the file, and the process still ends by the signal.
 TEST(ReplacementFile, TerminationSignalRemovesTheTemporaryFile)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "fork, signals and POSIX file kinds are not Windows'";
+#else
     for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
         TempFolder folder;
         const pid_t child = ::fork();
@@ -126,10 +145,14 @@ TEST(ReplacementFile, TerminationSignalRemovesTheTemporaryFile)
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) << "signal " << signalNumber;
         EXPECT_TRUE(FileNames(folder.path()).empty()) << "signal " << signalNumber;
     }
+#endif
 }
 
 TEST(ReplacementFile, SignalAfterCommitLeavesTheFileInPlace)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "fork, signals and POSIX file kinds are not Windows'";
+#else
     TempFolder folder;
     const pid_t child = ::fork();
     if (child == 0) {
@@ -145,6 +168,7 @@ TEST(ReplacementFile, SignalAfterCommitLeavesTheFileInPlace)
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(ReadBytes(folder.file("board.ipc")), "999\r\n");
+#endif
 }
 
 } // namespace

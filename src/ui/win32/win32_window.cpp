@@ -336,7 +336,7 @@ struct Win32Pcad::Windows {
             model.openOffsetDialog();
             break;
         case kHelpMenu:
-            model.openAboutBox();
+            ::ShowWindow(about, SW_SHOWNORMAL);
             break;
         case kList2:
             if (code == LBN_SELCHANGE)
@@ -565,11 +565,6 @@ void Win32Pcad::showOffsetDialog()
 void Win32Pcad::hideOffsetDialog()
 {
     ::ShowWindow(windows_->offset, SW_HIDE);
-}
-
-void Win32Pcad::showAboutBox()
-{
-    ::ShowWindow(windows_->about, SW_SHOWNORMAL);
 }
 
 }  // namespace nodewick::ui::win32

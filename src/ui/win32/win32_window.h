@@ -47,7 +47,6 @@ public:
     void setOffsetText(OffsetBox box, const std::string& text) override;
     void showOffsetDialog() override;
     void hideOffsetDialog() override;
-    void showAboutBox() override;
 
     struct Windows;  // the HWNDs, fonts and the message handling
 
