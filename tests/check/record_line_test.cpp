@@ -22,7 +22,9 @@ struct Read {
     Findings findings;
 };
 
-Read ReadLine(const std::string& text)
+// The record's texts are views into the line: `text` must outlive the result
+// (a literal or a string of the caller's, never a temporary std::string).
+Read ReadLine(std::string_view text)
 {
     Read read;
     read.line = ReadRecordLine(text, 7, read.findings);
